@@ -1,0 +1,73 @@
+#pragma once
+// Everything that reaches outside the process goes through this one seam.
+// The program always runs on QtPlatform; tests install a scripted double.
+
+#include <QColor>
+#include <QImage>
+#include <QList>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+class QWidget;
+
+namespace platform {
+
+// One entry of a popup menu as the platform shows it.
+struct MenuEntry {
+    QString name;     // the entry's program name, handed back when it is chosen
+    QString caption;  // with its "&" access key; "-" for a separator line
+    bool enabled = true;
+    bool visible = true;
+    QList<MenuEntry> children;  // non-empty: a submenu
+};
+
+// Result of a file-open dialog.
+struct FileChoice {
+    bool accepted = false;
+    QString file;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Screen and pointer, in pixels of the primary screen.
+    virtual QPoint cursorPos() = 0;
+    virtual QSize screenSize() = 0;
+    // The part of the screen not covered by panels (EWMH struts).
+    virtual QRect availableGeometry() = 0;
+
+    virtual void beep() = 0;
+
+    // style: icon (16, 32, 48, 64) plus buttons (0 OK, 1 OK/Cancel,
+    // 3 Yes/No/Cancel, 4 Yes/No). Answers 1 OK, 2 Cancel, 6 Yes, 7 No.
+    virtual int messageBox(const QString& prompt, int style, const QString& title) = 0;
+
+    // Pops a menu at a point (pixels); returns the chosen entry's name or "".
+    virtual QString popupMenu(const QList<MenuEntry>& entries, QPoint at) = 0;
+
+    // Shows a window modally and returns when it is hidden.
+    virtual void runModal(QWidget* window) = 0;
+
+    // Standard pickers. A cancelled picker answers accepted = false / "".
+    virtual FileChoice openFileDialog(QWidget* owner, const QString& title, const QString& filter,
+                                      const QString& initialFolder) = 0;
+    virtual bool chooseColor(QWidget* owner, QColor& color) = 0;
+    virtual QString browseForFolder(QWidget* owner, const QString& title) = 0;
+
+    // Opens a file, folder, program, .desktop entry or URL the way the desktop
+    // does. False when nothing could be started.
+    virtual bool shellOpen(const QString& target) = 0;
+
+    // Starts playing a sound file without waiting for it.
+    virtual void playSound(const QString& file) = 0;
+};
+
+// The services in force. Real ones unless a test installed a double.
+Platform& services();
+// Installs a double (tests) or the real services (nullptr); returns the old one.
+Platform* setServices(Platform* replacement);
+
+}  // namespace platform

@@ -1,0 +1,200 @@
+#include "platform/QtPlatform.h"
+
+#include "platform/ShellLaunch.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QCursor>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QWidget>
+
+#include <canberra.h>
+
+namespace platform {
+
+struct QtPlatform::Sound {
+    ca_context* context = nullptr;
+};
+
+QtPlatform::QtPlatform() : mSound(new Sound) {}
+
+QtPlatform::~QtPlatform()
+{
+    if (mSound->context)
+        ca_context_destroy(mSound->context);
+    delete mSound;
+}
+
+QPoint QtPlatform::cursorPos() { return QCursor::pos(); }
+
+QSize QtPlatform::screenSize()
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize(1024, 768);
+}
+
+QRect QtPlatform::availableGeometry()
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(QPoint(0, 0), screenSize());
+}
+
+void QtPlatform::beep() { QApplication::beep(); }
+
+int QtPlatform::messageBox(const QString& prompt, int style, const QString& title)
+{
+    QMessageBox box;
+    box.setWindowTitle(title);
+    box.setText(prompt);
+    switch (style & 0x70) {
+    case 16: box.setIcon(QMessageBox::Critical); break;
+    case 32: box.setIcon(QMessageBox::Question); break;
+    case 48: box.setIcon(QMessageBox::Warning); break;
+    case 64: box.setIcon(QMessageBox::Information); break;
+    default: break;
+    }
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    switch (style & 0x7) {
+    case 1:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case 3:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    case 4:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    default:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes: return 6;
+    case QMessageBox::No: return 7;
+    case QMessageBox::Cancel: return 2;
+    default: return 1;
+    }
+}
+
+namespace {
+void fillMenu(QMenu& menu, const QList<MenuEntry>& entries)
+{
+    for (const MenuEntry& entry : entries) {
+        if (!entry.visible)
+            continue;
+        if (entry.caption == QLatin1String("-")) {
+            menu.addSeparator();
+            continue;
+        }
+        if (!entry.children.isEmpty()) {
+            QMenu* sub = menu.addMenu(entry.caption);
+            sub->setEnabled(entry.enabled);
+            fillMenu(*sub, entry.children);
+            continue;
+        }
+        QAction* action = menu.addAction(entry.caption);
+        action->setEnabled(entry.enabled);
+        action->setData(entry.name);
+    }
+}
+}  // namespace
+
+QString QtPlatform::popupMenu(const QList<MenuEntry>& entries, QPoint at)
+{
+    QMenu menu;
+    fillMenu(menu, entries);
+    QAction* chosen = menu.exec(at);
+    return chosen ? chosen->data().toString() : QString();
+}
+
+void QtPlatform::runModal(QWidget* window)
+{
+    QPointer<QWidget> guard(window);
+    window->setWindowModality(Qt::ApplicationModal);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    QEventLoop loop;
+    while (guard && guard->isVisible())
+        loop.processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+QString qtFileFilter(const QString& pipeFilter)
+{
+    const QStringList parts = pipeFilter.split(QLatin1Char('|'), Qt::SkipEmptyParts);
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        patterns.replace(QLatin1String("*.*"), QLatin1String("*"));
+        QString name = parts[i];
+        const int paren = name.indexOf(QLatin1Char('('));
+        if (paren > 0)
+            name = name.left(paren).trimmed();
+        filters << QStringLiteral("%1 (%2)").arg(name, patterns);
+    }
+    return filters.join(QLatin1String(";;"));
+}
+
+FileChoice QtPlatform::openFileDialog(QWidget* owner, const QString& title, const QString& filter,
+                                      const QString& initialFolder)
+{
+    const QString file =
+        QFileDialog::getOpenFileName(owner, title, initialFolder, qtFileFilter(filter));
+    return {!file.isEmpty(), file};
+}
+
+bool QtPlatform::chooseColor(QWidget* owner, QColor& color)
+{
+    const QColor chosen = QColorDialog::getColor(color, owner);
+    if (!chosen.isValid())
+        return false;
+    color = chosen;
+    return true;
+}
+
+QString QtPlatform::browseForFolder(QWidget* owner, const QString& title)
+{
+    return QFileDialog::getExistingDirectory(owner, title);
+}
+
+bool QtPlatform::shellOpen(const QString& target) { return startDetached(launchPlanFor(target)); }
+
+void QtPlatform::playSound(const QString& file)
+{
+    if (!mSound->context && ca_context_create(&mSound->context) != CA_SUCCESS) {
+        mSound->context = nullptr;
+        return;
+    }
+    // Asynchronous; a missing audio device only makes this fail quietly.
+    ca_context_play(mSound->context, 0, CA_PROP_MEDIA_FILENAME, file.toLocal8Bit().constData(),
+                    nullptr);
+}
+
+namespace {
+Platform* gServices = nullptr;
+}  // namespace
+
+Platform& services()
+{
+    if (!gServices) {
+        static QtPlatform real;
+        gServices = &real;
+    }
+    return *gServices;
+}
+
+Platform* setServices(Platform* replacement)
+{
+    Platform* old = gServices;
+    gServices = replacement;
+    return old;
+}
+
+}  // namespace platform

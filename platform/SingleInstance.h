@@ -1,0 +1,10 @@
+#pragma once
+// One bar per user: a lock held for the life of the process.
+
+namespace platform {
+
+// True when another instance of the program holds the per-user lock. The
+// first caller that finds none takes the lock and keeps it until it ends.
+bool PrevInstance();
+
+}  // namespace platform

@@ -1,0 +1,23 @@
+#pragma once
+// The shell's special places and their icons, by special-item code:
+// 1 Recycle Bin, 2 Control Panel, 3 Desktop Folder, 5 My Computer,
+// 6 Fonts Folder, 8 Network Neighborhood, 9 Printer Folder, 10 the group icon.
+// Every code has an icon, from the icon theme or a built-in fallback.
+
+#include <QIcon>
+#include <QString>
+
+namespace winbridge {
+
+// Opens the place in the desktop's file manager or settings program.
+void OpenSpecialFolder(int code);
+
+// What OpenSpecialFolder hands to the shell for a code ("" for none).
+QString SpecialFolderTarget(int code);
+
+// Icons of a code; a null icon stands for "no icon" (handle 0). The second
+// argument is reserved and always 0.
+QIcon GetSpecialSmallIcon(int code, int reserved = 0);
+QIcon GetSpecialLargeIcon(int code, int reserved = 0);
+
+}  // namespace winbridge

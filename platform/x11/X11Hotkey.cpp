@@ -1,0 +1,164 @@
+// Global hotkeys on X11: a passive grab of the key on the root window, once
+// for each combination of the lock modifiers (Caps Lock, Num Lock) that may be
+// on, and a native event filter that turns the key press into WM_HOTKEY.
+
+#include "platform/Hotkey.h"
+#include "platform/WindowMessage.h"
+
+#include <QAbstractNativeEventFilter>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QWidget>
+
+#include <xcb/xcb.h>
+
+#include <map>
+#include <memory>
+
+namespace platform {
+
+namespace {
+
+constexpr uint16_t kLockMask = XCB_MOD_MASK_LOCK;
+constexpr uint16_t kNumLockMask = XCB_MOD_MASK_2;
+constexpr uint16_t kLockVariants[] = {0, kLockMask, kNumLockMask, kLockMask | kNumLockMask};
+
+struct Grab {
+    QPointer<QWidget> window;
+    xcb_keycode_t keycode = 0;
+    uint16_t modifiers = 0;
+};
+
+xcb_connection_t* connection()
+{
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11)
+        return nullptr;
+    return x11->connection();
+}
+
+xcb_window_t rootWindow(xcb_connection_t* conn)
+{
+    const xcb_setup_t* setup = xcb_get_setup(conn);
+    xcb_screen_iterator_t it = xcb_setup_roots_iterator(setup);
+    return it.data ? it.data->root : XCB_WINDOW_NONE;
+}
+
+// The keycode that produces a keysym (lower-case letters are their ASCII
+// codes), or 0.
+xcb_keycode_t keycodeOf(xcb_connection_t* conn, uint32_t keysym)
+{
+    const xcb_setup_t* setup = xcb_get_setup(conn);
+    const xcb_keycode_t first = setup->min_keycode;
+    const uint8_t count = setup->max_keycode - setup->min_keycode + 1;
+    auto cookie = xcb_get_keyboard_mapping(conn, first, count);
+    std::unique_ptr<xcb_get_keyboard_mapping_reply_t, decltype(&free)> reply(
+        xcb_get_keyboard_mapping_reply(conn, cookie, nullptr), &free);
+    if (!reply)
+        return 0;
+    const xcb_keysym_t* syms = xcb_get_keyboard_mapping_keysyms(reply.get());
+    const int perCode = reply->keysyms_per_keycode;
+    for (int code = 0; code < count; ++code) {
+        for (int col = 0; col < perCode; ++col) {
+            if (syms[code * perCode + col] == keysym)
+                return xcb_keycode_t(first + code);
+        }
+    }
+    return 0;
+}
+
+uint16_t xModifiers(int modifiers)
+{
+    uint16_t mask = 0;
+    if (modifiers & MOD_ALT) mask |= XCB_MOD_MASK_1;
+    if (modifiers & MOD_CONTROL) mask |= XCB_MOD_MASK_CONTROL;
+    if (modifiers & MOD_SHIFT) mask |= XCB_MOD_MASK_SHIFT;
+    return mask;
+}
+
+class HotkeyFilter : public QAbstractNativeEventFilter {
+public:
+    std::map<int, Grab> grabs;
+
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override
+    {
+        if (eventType != "xcb_generic_event_t")
+            return false;
+        auto* event = static_cast<xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7F) != XCB_KEY_PRESS)
+            return false;
+        auto* key = reinterpret_cast<xcb_key_press_event_t*>(event);
+        const uint16_t state = key->state & ~(kLockMask | kNumLockMask);
+        for (const auto& [id, grab] : grabs) {
+            if (grab.keycode == key->detail && grab.modifiers == state && grab.window) {
+                postWindowMessage(grab.window, WM_HOTKEY, id, 0);
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+HotkeyFilter& filter()
+{
+    static HotkeyFilter* instance = [] {
+        auto* f = new HotkeyFilter;
+        qGuiApp->installNativeEventFilter(f);
+        return f;
+    }();
+    return *instance;
+}
+
+void ungrab(xcb_connection_t* conn, const Grab& grab)
+{
+    const xcb_window_t root = rootWindow(conn);
+    for (uint16_t variant : kLockVariants)
+        xcb_ungrab_key(conn, grab.keycode, root, grab.modifiers | variant);
+    xcb_flush(conn);
+}
+
+}  // namespace
+
+bool RegisterHotKey(QWidget* window, int id, int modifiers, int virtualKey)
+{
+    xcb_connection_t* conn = connection();
+    if (!conn || virtualKey < 'A' || virtualKey > 'Z')
+        return false;
+    const xcb_keycode_t keycode = keycodeOf(conn, uint32_t(virtualKey - 'A' + 'a'));
+    if (keycode == 0)
+        return false;
+    const xcb_window_t root = rootWindow(conn);
+    const uint16_t mods = xModifiers(modifiers);
+    bool granted = true;
+    for (uint16_t variant : kLockVariants) {
+        auto cookie = xcb_grab_key_checked(conn, 1, root, mods | variant, keycode,
+                                           XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
+        if (xcb_generic_error_t* error = xcb_request_check(conn, cookie)) {
+            // BadAccess: another program holds the key.
+            granted = false;
+            free(error);
+        }
+    }
+    const Grab grab{window, keycode, mods};
+    if (!granted) {
+        ungrab(conn, grab);
+        return false;
+    }
+    filter().grabs[id] = grab;
+    xcb_flush(conn);
+    return true;
+}
+
+bool UnregisterHotKey(QWidget* window, int id)
+{
+    xcb_connection_t* conn = connection();
+    auto& grabs = filter().grabs;
+    const auto it = grabs.find(id);
+    if (!conn || it == grabs.end() || it->second.window != window)
+        return false;
+    ungrab(conn, it->second);
+    grabs.erase(it);
+    return true;
+}
+
+}  // namespace platform

@@ -1,0 +1,80 @@
+#pragma once
+// What every control of a form has: a place in twips, a Tag, visibility,
+// z-order and the mouse and drag events its form handles. Concrete controls
+// are Qt widgets that also derive from Control.
+
+#include <QPixmap>
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+class QWidget;
+class QMouseEvent;
+
+namespace rt {
+
+class Form;
+
+class Control {
+public:
+    using MouseHandler = std::function<void(int Button, int Shift, float X, float Y)>;
+    using DropHandler = std::function<void(Control* Source, float X, float Y)>;
+
+    virtual ~Control() = default;
+    virtual QWidget* widget() = 0;
+    const QWidget* widget() const { return const_cast<Control*>(this)->widget(); }
+
+    // Geometry in twips relative to the form's client area. Twips are the
+    // truth; the widget gets the truncated pixel values.
+    int32_t Left() const { return mLeft; }
+    int32_t Top() const { return mTop; }
+    int32_t Width() const { return mWidth; }
+    int32_t Height() const { return mHeight; }
+    void setLeft(int32_t v) { Move(v, mTop, mWidth, mHeight); }
+    void setTop(int32_t v) { Move(mLeft, v, mWidth, mHeight); }
+    void setWidth(int32_t v) { Move(mLeft, mTop, v, mHeight); }
+    void setHeight(int32_t v) { Move(mLeft, mTop, mWidth, v); }
+    virtual void Move(int32_t left, int32_t top, int32_t width, int32_t height);
+    void Move(int32_t left, int32_t top) { Move(left, top, mWidth, mHeight); }
+
+    // The control's own Visible flag (independent of whether its form shows).
+    bool Visible() const;
+    void setVisible(bool visible);
+
+    // 0 brings the control to the front of its siblings, 1 sends it back.
+    void ZOrder(int position = 0);
+
+    QString Tag;
+    QString Name;
+
+    // The form the control sits on, or nullptr.
+    Form* parentForm() const;
+
+    // Picture shown while this control is dragged in a form-level drag.
+    QPixmap DragIcon;
+    // Starts a drag of this control; the drop raises DragDrop on the control
+    // or form under the pointer when the button is released.
+    void Drag();
+
+    MouseHandler MouseDown, MouseMove, MouseUp;
+    std::function<void()> Click, DblClick;
+    DropHandler DragDrop;
+
+protected:
+    // Called by concrete widgets from their mouse event overrides.
+    void dispatchMousePress(QMouseEvent* event);
+    void dispatchMouseMove(QMouseEvent* event);
+    void dispatchMouseRelease(QMouseEvent* event);
+    void initControl();
+
+private:
+    int32_t mLeft = 0, mTop = 0, mWidth = 0, mHeight = 0;
+    bool mPressedLeft = false;
+};
+
+// Mouse event arguments of a Qt event, as the handlers take them.
+int mouseButtonOf(const QMouseEvent* event);
+int mouseButtonsHeld(const QMouseEvent* event);
+int shiftStateOf(Qt::KeyboardModifiers modifiers);
+
+}  // namespace rt

@@ -1,0 +1,95 @@
+#pragma once
+// A top-level window measured in twips, with the load/unload life cycle and
+// the form-level events the product's forms handle. A form keeps what is drawn
+// on it (its canvas) across repaints.
+
+#include <QImage>
+#include <QWidget>
+#include <cstdint>
+
+namespace rt {
+
+class Control;
+
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form(QWidget* parent = nullptr);
+    ~Form() override;
+
+    // Geometry in twips, screen coordinates.
+    int32_t Left() const { return mLeft; }
+    int32_t Top() const { return mTop; }
+    int32_t Width() const { return mWidth; }
+    int32_t Height() const { return mHeight; }
+    void setLeft(int32_t v) { Move(v, mTop, mWidth, mHeight); }
+    void setTop(int32_t v) { Move(mLeft, v, mWidth, mHeight); }
+    void setWidth(int32_t v) { Move(mLeft, mTop, v, mHeight); }
+    void setHeight(int32_t v) { Move(mLeft, mTop, mWidth, v); }
+    void Move(int32_t left, int32_t top, int32_t width, int32_t height);
+    void Move(int32_t left, int32_t top) { Move(left, top, mWidth, mHeight); }
+
+    QString Tag;
+
+    // Runs Form_Load once; later calls do nothing.
+    void Load();
+    bool Loaded() const { return mLoaded; }
+    // Asks QueryUnload, then runs Unload and hides the form. False when a
+    // handler cancelled.
+    bool Unload(int unloadMode = 1);
+
+    void Show();
+    void Hide();
+    // Repaints now, without waiting for the event loop.
+    void Refresh();
+    void ZOrder(int position = 0);
+    bool Visible() const { return isVisible(); }
+
+    // Background colour as a colour number (Part of the look, not a style sheet).
+    int64_t BackColor() const { return mBackColor; }
+    void setBackColor(int64_t color);
+
+    // The persistent drawing surface, form-sized; Cls clears it.
+    QImage& canvas();
+    void Cls();
+
+    // Called by the drag session when a control is dropped on the background.
+    void raiseDragDrop(Control* source, float x, float y) { Form_DragDrop(source, x, y); }
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_QueryUnload(int& /*Cancel*/, int /*UnloadMode*/) {}
+    virtual void Form_Unload(int& /*Cancel*/) {}
+    virtual void Form_Activate() {}
+    virtual void Form_Resize() {}
+    virtual void Form_MouseDown(int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/) {}
+    virtual void Form_MouseMove(int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/) {}
+    virtual void Form_MouseUp(int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/) {}
+    virtual void Form_KeyDown(int& /*KeyCode*/, int& /*Shift*/) {}
+    virtual void Form_DragDrop(Control* /*Source*/, float /*X*/, float /*Y*/) {}
+
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+    // The unload mode a close request from outside the program stands for.
+    virtual int outsideCloseMode() const { return 0; }
+
+private:
+    void applyGeometry();
+
+    int32_t mLeft = 0, mTop = 0, mWidth = 0, mHeight = 0;
+    int64_t mBackColor = 0x8000000F;
+    QImage mCanvas;
+    bool mLoaded = false;
+    bool mUnloading = false;
+};
+
+// VB key codes of the keys the forms react to.
+int keyCodeOf(int qtKey);
+
+}  // namespace rt

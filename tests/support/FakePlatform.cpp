@@ -1,0 +1,65 @@
+#include "tests/support/FakePlatform.h"
+
+#include <QWidget>
+
+FakePlatform::FakePlatform() { mPrevious = platform::setServices(this); }
+
+FakePlatform::~FakePlatform() { platform::setServices(mPrevious); }
+
+QRect FakePlatform::availableGeometry()
+{
+    return available.isValid() ? available : QRect(QPoint(0, 0), screen);
+}
+
+int FakePlatform::messageBox(const QString& prompt, int style, const QString& title)
+{
+    messageBoxes.append({prompt, style, title});
+    if (!answers.isEmpty())
+        return answers.takeFirst();
+    return (style & 0x7) == 4 ? 6 : 1;
+}
+
+QString FakePlatform::popupMenu(const QList<platform::MenuEntry>& entries, QPoint at)
+{
+    menus.append(entries);
+    menuPoints.append(at);
+    return menuChoices.isEmpty() ? QString() : menuChoices.takeFirst();
+}
+
+void FakePlatform::runModal(QWidget* window)
+{
+    modalWindows.append(window);
+    window->show();
+    if (onModal)
+        onModal(window);
+    window->hide();
+}
+
+platform::FileChoice FakePlatform::openFileDialog(QWidget*, const QString&, const QString& filter,
+                                                  const QString& initialFolder)
+{
+    fileDialogFilters << filter;
+    fileDialogFolders << initialFolder;
+    return fileChoices.isEmpty() ? platform::FileChoice{} : fileChoices.takeFirst();
+}
+
+bool FakePlatform::chooseColor(QWidget*, QColor& color)
+{
+    colorStarts << color;
+    if (colorChoices.isEmpty())
+        return false;
+    color = colorChoices.takeFirst();
+    return true;
+}
+
+QString FakePlatform::browseForFolder(QWidget*, const QString& title)
+{
+    folderTitles << title;
+    return folderChoices.isEmpty() ? QString() : folderChoices.takeFirst();
+}
+
+bool FakePlatform::shellOpen(const QString& target)
+{
+    opened << target;
+    return openSucceeds;
+}
