@@ -1,0 +1,44 @@
+#pragma once
+// kestrel98.CSettingEx: the settings dialog. Show reads section "Setting" of
+// "Dash97" into the form, shows it modally next to the pointer and returns
+// when it is closed; OK has then written every key, Cancel none. The caller
+// re-reads the settings afterwards.
+//
+//     rt::ComPtr<kestrel98::CSettingEx> dialog(new kestrel98::CSettingEx);
+//     dialog->Show();
+
+#include "runtime/Component.h"
+
+#include <memory>
+
+namespace kestrel98 {
+
+class frmSettingEx;
+
+class CSettingEx : public rt::Component {
+public:
+    static const QUuid classId;
+    static const QUuid interfaceId;
+    static const QString progId;
+
+    CSettingEx();
+    ~CSettingEx() override;
+
+    QUuid ClassId() const override { return classId; }
+    QUuid InterfaceId() const override { return interfaceId; }
+    QString ProgId() const override { return progId; }
+
+    void Show();
+
+    // Late bound: "Show" (answers true once it has run); other names answer
+    // an invalid QVariant.
+    QVariant invoke(const QString& method, const QVariantList& args = {}) override;
+
+    // The form, for hosts that look at it (tests, screenshots).
+    frmSettingEx& form() const { return *mForm; }
+
+private:
+    std::unique_ptr<frmSettingEx> mForm;
+};
+
+}  // namespace kestrel98

@@ -1,0 +1,37 @@
+#pragma once
+// What the item and group property dialogs have in common: a default
+// interface of ItemInfo (get: the form's Tag; let: fills the form) and Show
+// (modal, next to the pointer, returns when the form is hidden).
+
+#include "runtime/Component.h"
+
+#include <memory>
+
+namespace kestrel98 {
+
+class ItemInfoForm;
+
+class ItemInfoDialog : public rt::Component {
+public:
+    ~ItemInfoDialog() override;
+
+    QString ItemInfo() const;
+    void setItemInfo(const QString& info);
+    void Show();
+
+    // Late bound: "ItemInfo" (get and let) and "Show" (answers true once it
+    // has run); other names answer false or an invalid QVariant.
+    bool setProperty(const QString& name, const QVariant& value) override;
+    QVariant property(const QString& name) const override;
+    QVariant invoke(const QString& method, const QVariantList& args = {}) override;
+
+protected:
+    // Takes the form and loads it, hidden.
+    explicit ItemInfoDialog(std::unique_ptr<ItemInfoForm> form);
+    ItemInfoForm& itemForm() const { return *mForm; }
+
+private:
+    std::unique_ptr<ItemInfoForm> mForm;
+};
+
+}  // namespace kestrel98

@@ -1,0 +1,16 @@
+#pragma once
+// A dialog form that edits one item string: ItemInfo let fills it, and its
+// Tag holds the result.
+
+#include "runtime/DialogForm.h"
+
+namespace kestrel98 {
+
+class ItemInfoForm : public rt::DialogForm {
+    Q_OBJECT
+public:
+    using rt::DialogForm::DialogForm;
+    virtual void setItemInfo(const QString& info) = 0;
+};
+
+}  // namespace kestrel98

@@ -1,0 +1,50 @@
+#pragma once
+// The group property dialog: a group's name and icon. OK leaves the group's
+// item string "group|name|:icon" in Tag; Cancel leaves "" there.
+
+#include "dialogs/ItemInfoForm.h"
+#include "runtime/CommandButton.h"
+#include "runtime/CommonDialog.h"
+#include "runtime/ControlArray.h"
+#include "runtime/Label.h"
+#include "runtime/Line.h"
+#include "runtime/PictureBox.h"
+#include "runtime/TextBox.h"
+
+namespace kestrel98 {
+
+class frmGroup : public ItemInfoForm {
+    Q_OBJECT
+public:
+    frmGroup();
+
+    rt::PictureBox pictIcon;
+    rt::Label lblTmp1;
+    rt::TextBox txtGroupName;
+    rt::CommandButton cmdChangeIcon;
+    rt::ControlArray<rt::Line> Line1;
+    rt::CommandButton cmdOK;
+    rt::CommandButton cmdCancel;
+    rt::Label lblIconPath;
+    rt::CommonDialog CMDialog;
+
+    // Fills the name and the icon from a group item string; anything that is
+    // not one changes nothing.
+    void setItemInfo(const QString& info) override;
+
+protected:
+    void Form_Load() override;
+
+private:
+    void createControls();
+    // False when the file holds no picture; the box then keeps its own.
+    bool showIconFile(const QString& file);
+    void showDefaultIcon();
+    void refuse(const QString& message, QWidget& focusTo);
+
+    void cmdChangeIcon_Click();
+    void cmdOK_Click();
+    void cmdCancel_Click();
+};
+
+}  // namespace kestrel98
