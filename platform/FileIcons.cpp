@@ -1,1 +1,159 @@
-// in progress
+#include "platform/FileIcons.h"
+
+#include "platform/ShellLaunch.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMimeDatabase>
+#include <QPainter>
+#include <QPixmap>
+#include <QStandardPaths>
+#include <QStyle>
+
+namespace platform {
+
+namespace {
+
+// Installed themes to fall back on, best first; hicolor holds few icons but
+// is better than none.
+const char* const kFallbackThemes[] = {"Adwaita", "hicolor"};
+
+// Theme folders Qt may not search by itself.
+QStringList iconFolders()
+{
+    QStringList folders = QIcon::themeSearchPaths();
+    folders << QDir::homePath() + QLatin1String("/.icons");
+    for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        folders << data + QLatin1String("/icons");
+    folders.removeDuplicates();
+    return folders;
+}
+
+// The folder that holds the named theme; empty when it is not installed.
+QString folderHoldingTheme(const QString& theme)
+{
+    for (const QString& folder : iconFolders()) {
+        if (QFileInfo::exists(folder + QLatin1Char('/') + theme + QLatin1String("/index.theme")))
+            return folder;
+    }
+    return QString();
+}
+
+// Non-null is not enough: an entry whose image cannot be read draws nothing.
+bool isUsable(const QIcon& icon) { return !icon.isNull() && !icon.pixmap(16, 16).isNull(); }
+
+QIcon themeIcon(const QString& name)
+{
+    if (name.isEmpty())
+        return QIcon();
+    const QIcon icon = QIcon::fromTheme(name);
+    return isUsable(icon) ? icon : QIcon();
+}
+
+// Icon= holds a theme name or an absolute file.
+QIcon desktopEntryIcon(const QString& file)
+{
+    const QString icon = readDesktopEntry(file).icon;
+    if (QDir::isAbsolutePath(icon)) {
+        const QIcon fromFile(icon);
+        return isUsable(fromFile) ? fromFile : QIcon();
+    }
+    return themeIcon(icon);
+}
+
+QIcon mimeTypeIcon(const QString& path)
+{
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(path);
+    QIcon icon = themeIcon(type.iconName());
+    if (icon.isNull())
+        icon = themeIcon(type.genericIconName());
+    return icon;
+}
+
+// A plain sheet with a folded corner, for when neither theme nor style has one.
+QIcon drawnDocumentIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(size / 32.0, size / 32.0);
+        painter.setPen(QPen(QColor(90, 90, 90), 1.5));
+        painter.setBrush(Qt::white);
+        painter.drawPolygon(QPolygonF({{7, 3}, {20, 3}, {26, 9}, {26, 29}, {7, 29}}));
+        painter.drawPolyline(QPolygonF({{20, 3}, {20, 9}, {26, 9}}));
+        for (int line = 13; line <= 25; line += 4)
+            painter.drawLine(QPointF(11, line), QPointF(22, line));
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+QIcon styleIcon(QStyle::StandardPixmap which)
+{
+    QStyle* style = QApplication::style();
+    if (!style)
+        return QIcon();
+    const QIcon icon = style->standardIcon(which);
+    return isUsable(icon) ? icon : QIcon();
+}
+
+QIcon genericIcon(const QFileInfo& info)
+{
+    QIcon icon = styleIcon(info.isDir() ? QStyle::SP_DirIcon : QStyle::SP_FileIcon);
+    return icon.isNull() ? drawnDocumentIcon() : icon;
+}
+
+QIcon typeIcon(const QFileInfo& info)
+{
+    const QString path = info.absoluteFilePath();
+    if (info.isDir())
+        return themeIcon(QStringLiteral("folder"));
+    QIcon icon;
+    if (isDesktopEntryFile(path))
+        icon = desktopEntryIcon(path);
+    if (icon.isNull() && info.isFile() && info.isExecutable())
+        icon = themeIcon(QStringLiteral("application-x-executable"));
+    if (icon.isNull())
+        icon = mimeTypeIcon(path);
+    return icon;
+}
+
+}  // namespace
+
+void setupIconTheme()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    const QString desktopTheme = QIcon::themeName();
+    if (!desktopTheme.isEmpty() && desktopTheme != QLatin1String("hicolor"))
+        return;
+    for (const char* theme : kFallbackThemes) {
+        const QString folder = folderHoldingTheme(QLatin1String(theme));
+        if (folder.isEmpty())
+            continue;
+        QStringList searchPaths = QIcon::themeSearchPaths();
+        if (!searchPaths.contains(folder))
+            QIcon::setThemeSearchPaths(searchPaths << folder);
+        QIcon::setThemeName(QLatin1String(theme));
+        return;
+    }
+}
+
+QIcon fileIcon(const QString& path)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists())
+        return QIcon();
+    setupIconTheme();
+    const QIcon icon = typeIcon(info);
+    return icon.isNull() ? genericIcon(info) : icon;
+}
+
+}  // namespace platform

@@ -15,8 +15,10 @@ void OpenSpecialFolder(int code);
 // What OpenSpecialFolder hands to the shell for a code ("" for none).
 QString SpecialFolderTarget(int code);
 
-// Icons of a code; a null icon stands for "no icon" (handle 0). The second
-// argument is reserved and always 0.
+// Icons of a code; a null icon stands for "no icon" (handle 0) and is what
+// unknown codes get. Small icons are meant for 16 px and large ones for 32 px;
+// each holds both sizes, so a caller may draw either. The second argument is
+// reserved and always 0.
 QIcon GetSpecialSmallIcon(int code, int reserved = 0);
 QIcon GetSpecialLargeIcon(int code, int reserved = 0);
 
