@@ -95,10 +95,10 @@ QIcon drawnDocumentIcon()
 
 QIcon styleIcon(QStyle::StandardPixmap which)
 {
-    QStyle* style = QApplication::style();
-    if (!style)
+    // Only a widget application has a style to ask.
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
         return QIcon();
-    const QIcon icon = style->standardIcon(which);
+    const QIcon icon = QApplication::style()->standardIcon(which);
     return isUsable(icon) ? icon : QIcon();
 }
 
