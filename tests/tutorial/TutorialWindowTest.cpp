@@ -69,29 +69,3 @@ TEST_F(TutorialWindowPaging, NextAndBackTurnThePagesWithinTheirEnds)
     EXPECT_EQ(label("pageTitle"), QStringLiteral("One"));
     EXPECT_FALSE(button("backButton")->isEnabled());
 }
-
-TEST_F(TutorialWindowPaging, EnterTurnsThePageAndClosesOnTheLast)
-{
-    window.show();
-    QTest::keyClick(&window, Qt::Key_Return);
-    EXPECT_EQ(window.currentPage(), 1);
-    QTest::keyClick(&window, Qt::Key_Return);
-    EXPECT_EQ(window.currentPage(), 2);
-    EXPECT_TRUE(window.isVisible());
-    QTest::keyClick(&window, Qt::Key_Return);
-    EXPECT_FALSE(window.isVisible());
-}
-
-TEST_F(TutorialWindowPaging, CloseHidesTheWindow)
-{
-    window.show();
-    click("nextButton");
-    click("closeButton");
-    EXPECT_FALSE(window.isVisible());
-}
-
-TEST_F(TutorialWindowPaging, ShowsMarkupInTheFileAsText)
-{
-    EXPECT_EQ(window.findChild<QLabel*>("pageText")->textFormat(), Qt::PlainText);
-    EXPECT_EQ(window.findChild<QLabel*>("pageTitle")->textFormat(), Qt::PlainText);
-}
