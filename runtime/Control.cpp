@@ -20,8 +20,6 @@ void Control::Move(int32_t left, int32_t top, int32_t width, int32_t height)
 
 bool Control::Visible() const { return !widget()->isHidden(); }
 
-void Control::setVisible(bool visible) { widget()->setVisible(visible); }
-
 void Control::ZOrder(int position)
 {
     if (position == 0)

@@ -37,9 +37,9 @@ public:
     virtual void Move(int32_t left, int32_t top, int32_t width, int32_t height);
     void Move(int32_t left, int32_t top) { Move(left, top, mWidth, mHeight); }
 
-    // The control's own Visible flag (independent of whether its form shows).
+    // The control's own Visible flag (independent of whether its form shows);
+    // set it through the widget's setVisible.
     bool Visible() const;
-    void setVisible(bool visible);
 
     // 0 brings the control to the front of its siblings, 1 sends it back.
     void ZOrder(int position = 0);

@@ -1,0 +1,265 @@
+// The bar's start-up and shutdown.
+
+#include "bar/frmMain.h"
+
+#include "core/MWindow.h"
+#include "core/ShellEx.h"
+#include "core/Tutorial.h"
+#include "core/frmToolTip.h"
+#include "core/mMain.h"
+#include "groups/frmGroup.h"
+#include "menus/MenuForm.h"
+#include "platform/DropFiles.h"
+#include "platform/Hotkey.h"
+#include "platform/SingleInstance.h"
+#include "platform/WindowMessage.h"
+#include "runtime/Interaction.h"
+#include "runtime/OleColor.h"
+#include "runtime/SettingsStore.h"
+#include "runtime/Twips.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+using namespace rt;
+
+namespace {
+constexpr int HotkeyId = 123;
+}
+
+frmMain::frmMain(QWidget* parent) : ItemRowForm(parent)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    // An override-redirect strip: window managers would keep a tenth of a
+    // managed window on the screen, and the bar parks with only its grip out.
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                   Qt::X11BypassWindowManagerHint);
+    setWindowTitle(mMain::ProductName);
+    Label1.setCaption(QStringLiteral(" Kestrel 98 "));
+    Label1.setLabelFont(pointFont(QStringLiteral("Arial"), 9, true));
+    Label1.setAutoSize(true);
+    Timer1.setEnabled(false);
+    Timer1.setInterval(1000);
+    Timer1.Tick = [this] { timer1_Timer(); };
+    cmdHideBar.setVisible(false);
+    cmdShowProp.setVisible(false);
+    cmdHideBar.Click = [this] { HideDashkeep(); };
+    mMain::cmdHideBar = &cmdHideBar;
+    mMain::cmdShowProp = &cmdShowProp;
+    mMain::MainForm = this;
+}
+
+frmMain::~frmMain()
+{
+    if (mMain::MainForm == this)
+        mMain::MainForm = nullptr;
+    mMain::cmdHideBar = nullptr;
+    mMain::cmdShowProp = nullptr;
+}
+
+int& frmMain::mMain_ItemCount() { return mMain::ItemCount; }
+
+void frmMain::EndProgram()
+{
+    mEnded = true;
+    QCoreApplication::exit(0);
+}
+
+void frmMain::showHideFlicker(int times)
+{
+    for (int i = 0; i < times; ++i) {
+        Show();
+        Hide();
+    }
+}
+
+void frmMain::Form_Load()
+{
+    mMain::SettingsPending = false;
+    CheckInstance();
+    if (mEnded)
+        return;
+
+    if (!mMain::GroupForm)
+        new frmGroup;
+    mMain::GroupForm->Load();
+    mMain::GroupForm->Move(Screen::Width() + 900, Screen::Height() + 900);
+    if (!mMain::ToolTipForm)
+        new frmToolTip;
+    mMain::ToolTipForm->Load();
+    if (!mMain::Menus)
+        new MenuForm;
+    mMain::Menus->Load();
+
+    myLine1.setBorderColor(vb3DHighlight);
+    myLine2.setBorderColor(vb3DHighlight);
+    myShape1.setBorderColor(vbButtonShadow);
+
+    setMaskColor();
+    getLabelColor();
+
+    mMain::EditMode = false;
+    mMain::ItemCount = 0;
+    mSelected = -1;
+    mItemPressed = false;
+
+    mMain::getSpeed();
+    mMain::getBehavior();
+    getPath();
+    if (mEnded)
+        return;
+    mMain::getShowTip();
+    mMain::getSmartSlide();
+    mMain::getDirection();
+    mMain::getAppearance();
+    mMain::getSound();
+    mMain::getGroupSetting();
+
+    SetFormPosition();
+    setBackground();
+    SetBorders();
+    SetLabels();
+    Shape1.setBorderColor(BackColor());
+
+    // Mapping the window once off-screen creates it before it is placed.
+    const int32_t top = Top(), left = Left();
+    Move(Screen::Width() + 60, Screen::Height() + 60);
+    showHideFlicker(2);
+    Show();
+    Move(left, top);
+
+    WarnFormPosition();
+    HideDashkeep();
+
+    MWindow::SetTopMost(this);
+    MWindow::SetOwnerWindow(MWindow::GetTrayWindow(), this, true);
+    MWindow::SetTopMost(mMain::GroupForm);
+    MWindow::SetOwnerWindow(this, mMain::GroupForm, true);
+    MWindow::SetTopMost(mMain::ToolTipForm);
+    MWindow::SetOwnerWindow(mMain::GroupForm, mMain::ToolTipForm, true);
+
+    platform::DragAcceptFiles(this, true);
+    platform::RegisterHotKey(this, HotkeyId, platform::MOD_CONTROL | platform::MOD_ALT, 'A');
+
+    Antenna1.dispatch(2, platform::Antenna::handleOf(this));
+    Antenna1.dispatch(1, platform::WM_DROPFILES);
+    Antenna1.dispatch(1, platform::WM_HOTKEY);
+
+    ShowTutorial();
+}
+
+void frmMain::CheckInstance()
+{
+    if (!platform::PrevInstance())
+        return;
+    Beep();
+    setTop(-5000);
+    showHideFlicker(3);
+    EndProgram();
+}
+
+void frmMain::getPath()
+{
+    const QString stored = mMain::GetSetting(QStringLiteral("App"), QStringLiteral("Path"));
+    QString folder = stored;
+    const bool replace = folder.isEmpty() || !ShellEx::DirExists(folder);
+    if (replace)
+        folder = QCoreApplication::applicationDirPath();
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    if (!ShellEx::FileExists(folder + QStringLiteral("kestrel98.lib"))) {
+        MsgBox(QStringLiteral("kestrel98.lib not found. This program will terminate."), vbCritical + vbOKOnly,
+               mMain::ProductName);
+        EndProgram();
+        return;
+    }
+    // Stored only once the folder is known to be usable: a start that ends
+    // here leaves the store as it was.
+    if (replace)
+        mMain::SaveSetting(QStringLiteral("App"), QStringLiteral("Path"), QCoreApplication::applicationDirPath());
+    mMain::ProgramFolder = folder;
+}
+
+void frmMain::ShowTutorial()
+{
+    if (mMain::GetSetting(QStringLiteral("App"), QStringLiteral("FirstTimeEx"), QStringLiteral("yes")) !=
+        QLatin1String("yes"))
+        return;
+    mMain::SaveSetting(QStringLiteral("App"), QStringLiteral("FirstTimeEx"), QStringLiteral("no"));
+    FlushSettings();
+    Tutorial::Show();
+}
+
+void frmMain::RefreshSettings(bool wasHorizontal)
+{
+    HideDashkeep();
+    mMain::getSpeed();
+    mMain::getBehavior();
+    mMain::getShowTip();
+    mMain::getSmartSlide();
+    mMain::getDirection();
+    mMain::getAppearance();
+    mMain::getSound();
+    mMain::getGroupSetting();
+    const bool horizontal = mMain::IsHorizontal();
+    // The bar keeps its place across the long axis; after a turn the old
+    // along-position becomes the new across-position.
+    if (horizontal == wasHorizontal) {
+        if (horizontal)
+            mMain::SaveSetting(QStringLiteral("Setting"), QStringLiteral("Top"), QString::number(Top()));
+        else
+            mMain::SaveSetting(QStringLiteral("Setting"), QStringLiteral("Left"), QString::number(Left()));
+    } else {
+        if (horizontal)
+            mMain::SaveSetting(QStringLiteral("Setting"), QStringLiteral("Left"), QString::number(Left()));
+        else
+            mMain::SaveSetting(QStringLiteral("Setting"), QStringLiteral("Top"), QString::number(Top()));
+    }
+    SetFormPosition();
+    getLabelColor();
+    setBackground();
+    SetBorders();
+    SetLabels();
+    HideDashkeep();
+    setEnabled(true);
+}
+
+int frmMain::outsideCloseMode() const
+{
+    // The strip has no close box of its own: a close request from outside
+    // comes from a task list or a window list.
+    return vbAppTaskManager;
+}
+
+void frmMain::Form_QueryUnload(int& Cancel, int UnloadMode)
+{
+    if (UnloadMode != vbAppTaskManager)
+        return;
+    WarnFormPosition();
+    Beep();
+    const int answer = MsgBox(QStringLiteral("Are you sure you want to quit ") + mMain::ProductName + QStringLiteral("?"),
+                              vbYesNo + vbExclamation, mMain::ProductName);
+    if (answer == vbNo)
+        Cancel = 1;
+}
+
+void frmMain::Form_Unload(int&)
+{
+    if (mMain::GroupForm)
+        mMain::GroupForm->Unload();
+    if (mMain::ToolTipForm)
+        mMain::ToolTipForm->Unload();
+    MWindow::SetOwnerWindow(nullptr, this, false);
+    platform::DragAcceptFiles(this, false);
+    platform::UnregisterHotKey(this, HotkeyId);
+    storePosition();
+    storeItems();
+    FlushSettings();
+    QCoreApplication::quit();
+}
+
+void frmMain::storePosition()
+{
+    mMain::SaveSetting(QStringLiteral("Setting"), mMain::IsHorizontal() ? QStringLiteral("Top") : QStringLiteral("Left"),
+                       QString::number(mPosition));
+}

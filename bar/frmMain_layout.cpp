@@ -1,0 +1,147 @@
+// The bar's size, place, colours and position check.
+
+#include "bar/frmMain.h"
+
+#include "core/mMain.h"
+#include "runtime/Interaction.h"
+#include "runtime/OleColor.h"
+
+#include <limits>
+
+using namespace rt;
+
+namespace {
+
+// A stored position: a whole number of twips; text that is not a number, or
+// one beyond 32 bits, counts as 0.
+int32_t storedPosition(const QString& key)
+{
+    int64_t value = 0;
+    if (!mMain::toWholeNumber(mMain::GetSetting(QStringLiteral("Setting"), key, QStringLiteral("0")), value))
+        return 0;
+    if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max())
+        return 0;
+    return static_cast<int32_t>(value);
+}
+
+const QString kTooFarAbove = QStringLiteral(" is shown too far above the screen. You will not be able to see ");
+const QString kTooFarBelow = QStringLiteral(" is shown too far underneath the screen. You will not be able to see ");
+const QString kNotWithin = QStringLiteral(" is not shown within the screen. You will not be able to see ");
+const QString kCorrectIt =
+    QStringLiteral(" if you don't correct this problem. Do you want to correct this problem now?");
+
+// Asks whether to bring the bar back; true on Yes, after saying it was done.
+bool offerCorrection(const QString& problem)
+{
+    Beep();
+    const QString& name = mMain::ProductName;
+    if (MsgBox(name + problem + name + kCorrectIt, vbYesNo + vbExclamation, name) != vbYes)
+        return false;
+    Beep();
+    MsgBox(QStringLiteral("The problem was corrected."), vbInformation, name);
+    return true;
+}
+
+}  // namespace
+
+void frmMain::SetFormPosition()
+{
+    Move(Screen::Width() + 60, Screen::Height() + 60);
+    const bool horizontal = mMain::IsHorizontal();
+    if (horizontal) {
+        Move(Left(), Top(), Screen::Width(), 450);
+        Label1.setCaption(QStringLiteral(" Kestrel 98 "));
+        Label1.Move(Width() - Label1.Width() - 150 + mMain::ItemOffset, Height() - 345);
+    } else {
+        Move(Left(), Top(), 450, Screen::Height());
+        Label1.setCaption(QStringLiteral("98"));
+        Label1.Move(105, Height() - Label1.Height() - 180 + mMain::ItemOffset);
+    }
+    const int32_t position = storedPosition(horizontal ? QStringLiteral("Top") : QStringLiteral("Left"));
+    RepositionItems();
+    mPosition = position;
+    setBackground();
+    if (horizontal)
+        setTop(position);
+    else
+        setLeft(position);
+    HideDashkeep();
+    WarnFormPosition();
+}
+
+void frmMain::setMaskColor()
+{
+    double color = double(qbColor(13));
+    const QString stored = mMain::GetSetting(QStringLiteral("Setting"), QStringLiteral("MaskColor"));
+    double parsed = 0;
+    if (!stored.isEmpty() && mMain::toDouble(stored, parsed))
+        color = parsed;
+    mMain::MaskColor = color;
+}
+
+void frmMain::getLabelColor()
+{
+    mColorExit = -2147483627.0;
+    mColorEnter = -2147483628.0;
+    double parsed = 0;
+    if (mMain::toDouble(mMain::GetSetting(QStringLiteral("Setting"), QStringLiteral("Color_mouseEnter"),
+                                          QStringLiteral("-2147483628")),
+                        parsed))
+        mColorEnter = parsed;
+    if (mMain::toDouble(mMain::GetSetting(QStringLiteral("Setting"), QStringLiteral("Color_mouseExit"),
+                                          QString::number(int64_t(mColorExit))),
+                        parsed))
+        mColorExit = parsed;
+}
+
+void frmMain::SetLabels() { Label1.setForeColor(static_cast<int64_t>(mColorExit)); }
+
+int32_t frmMain::capacity() const
+{
+    if (mMain::IsHorizontal())
+        return (Screen::Width() - Label1.Width() - 660) / 330;
+    return (Screen::Height() - Label1.Height() - 660) / 330;
+}
+
+void frmMain::RepositionItems()
+{
+    storeItems();
+    for (int i = 0; i <= mMain::ItemCount; ++i) {
+        if (!ItemImg.exists(i))
+            continue;
+        ItemImg[i].setVisible(false);
+        ItemImg[i].Tag.clear();
+    }
+    getAllItems();
+}
+
+void frmMain::WarnFormPosition()
+{
+    if (mMain::IsHorizontal()) {
+        int32_t pos = Top();
+        if (pos < -(Height() + 30)) {
+            if (offerCorrection(kTooFarAbove))
+                pos = 0;
+        } else if (pos > Screen::Height() + 30) {
+            if (offerCorrection(kTooFarBelow))
+                pos = Screen::Height() - Height();
+        }
+        setTop(pos);
+        mPosition = pos;
+        mPositionPx = pos / 15;
+        return;
+    }
+    if (mMain::Direction != QLatin1String("top") && mMain::Direction != QLatin1String("bottom"))
+        return;
+    int32_t pos = Left();
+    if (pos < -(Width() + 30)) {
+        if (offerCorrection(kNotWithin))
+            pos = 0;
+    } else if (pos > Screen::Width() + 30) {
+        if (offerCorrection(kNotWithin))
+            pos = Screen::Width() - Width();
+    }
+    setLeft(pos);
+    mPosition = pos;
+    mPositionPx = pos / 15;
+}

@@ -1,0 +1,109 @@
+// Parking the bar at its screen edge, sliding it in, and the idle timer that
+// parks it again.
+
+#include "bar/frmMain.h"
+
+#include "core/ShellEx.h"
+#include "core/mMain.h"
+#include "groups/frmGroup.h"
+#include "platform/DisplaySync.h"
+#include "platform/Platform.h"
+#include "runtime/Interaction.h"
+
+using namespace rt;
+
+void frmMain::HideDashkeep()
+{
+    if (mMain::EditMode)
+        return;
+    if (mMain::cmdHideGroup)
+        mMain::cmdHideGroup->setValue(true);
+    mIdleTicks = 0;
+    if (mMain::IsHorizontal()) {
+        setLeft(mMain::DirectionForward ? Screen::Width() - 135 : 165 - Width());
+        EraseRect();
+        setTop(mPosition);
+    } else {
+        setTop(mMain::DirectionForward ? Screen::Height() - 135 : 165 - Height());
+        EraseRect();
+        setLeft(mPosition);
+    }
+    Timer1.setEnabled(false);
+    mIdleTicks = 0;
+    forgetHoverTarget();
+}
+
+void frmMain::ShowDashkeep()
+{
+    const bool horizontal = mMain::IsHorizontal();
+    const int32_t along = horizontal ? Left() : Top();
+    if (along == 0)
+        return;
+    if (ShellEx::FileExists(mMain::SoundFile))
+        platform::services().playSound(mMain::SoundFile);
+    const int32_t across = horizontal ? Top() : Left();
+    mPosition = across;
+    if (mMain::SmartSlide) {
+        const int32_t screenAcross = horizontal ? Screen::Height() : Screen::Width();
+        const int32_t thickness = horizontal ? Height() : Width();
+        int32_t adjusted = across;
+        if (across < -60)
+            adjusted = 0;
+        else if (across > screenAcross - thickness + 60)
+            adjusted = screenAcross - thickness;
+        if (horizontal)
+            setTop(adjusted);
+        else
+            setLeft(adjusted);
+    }
+    Show();
+    // Positions are 32-bit: a screen wider than 2184 pixels still slides.
+    const int32_t start = along;
+    const int32_t speed = mMain::Speed;
+    const int32_t sign = mMain::DirectionForward ? -1 : 1;
+    for (int32_t i = 1;; ++i) {
+        const int32_t position = start + sign * speed * i;
+        if (horizontal)
+            setLeft(position);
+        else
+            setTop(position);
+        Refresh();
+        platform::syncDisplay();
+        const int32_t next = start + sign * speed * (i + 1);
+        if (mMain::DirectionForward ? next < 0 : next > 0)
+            break;
+    }
+    if (horizontal)
+        setLeft(0);
+    else
+        setTop(0);
+    mPositionPx = (horizontal ? Top() : Left()) / 15;
+    Timer1.setEnabled(true);
+    mIdleTicks = 0;
+}
+
+void frmMain::timer1_Timer()
+{
+    const QPoint cursor = platform::services().cursorPos();
+    if (mMain::GroupVisible && mMain::GroupForm) {
+        const frmGroup* group = mMain::GroupForm;
+        const bool inside = group->Left() / 15 <= cursor.x() &&
+                            cursor.x() <= group->Left() / 15 + group->Width() / 15 &&
+                            group->Top() / 15 <= cursor.y() &&
+                            cursor.y() <= group->Top() / 15 + group->Height() / 15;
+        if (inside) {
+            mIdleTicks = 0;
+        } else if (mMain::GroupSelected == -1 && ++mIdleTicks >= 3) {
+            if (mMain::cmdHideGroup)
+                mMain::cmdHideGroup->setValue(true);
+            mIdleTicks = 0;
+        }
+        return;
+    }
+    const int coordinate = mMain::IsHorizontal() ? cursor.y() : cursor.x();
+    if (mPositionPx <= coordinate && coordinate <= mPositionPx + 30) {
+        mIdleTicks = 0;
+    } else if (mSelected == -1 && ++mIdleTicks >= 3) {
+        HideDashkeep();
+    }
+}

@@ -1,0 +1,93 @@
+#include "core/ShellEx.h"
+
+#include "platform/FileIcons.h"
+#include "platform/Platform.h"
+#include "platform/ShellBridge.h"
+#include "platform/TempFolder.h"
+#include "platform/WinBridge.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace ShellEx {
+
+int SpecialCodeOf(const QString& name)
+{
+    static const struct {
+        const char* name;
+        int code;
+    } specials[] = {
+        {"My Computer", MyComputer},   {"Network Neighborhood", NetworkNeighborhood},
+        {"Control Panel", ControlPanel}, {"Recycle Bin", RecycleBin},
+        {"Printer Folder", PrinterFolder}, {"Desktop Folder", DesktopFolder},
+    };
+    for (const auto& special : specials) {
+        if (name == QLatin1String(special.name))
+            return special.code;
+    }
+    return 0;
+}
+
+bool FileExists(const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    const QFileInfo info(path);
+    return info.exists() && !info.isDir();
+}
+
+bool DirExists(const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    return QFileInfo(path).isDir();
+}
+
+QString TempIconFileName() { return QStringLiteral("~tmp0235.tmp"); }
+
+QString ExtractLibIcon(const QString& libraryPath, int16_t record)
+{
+    const QString folder = platform::privateTempFolder();
+    if (folder.isEmpty() || record < 0)
+        return QString();
+    QFile library(libraryPath);
+    if (!library.open(QIODevice::ReadOnly) || !library.seek(qint64(record) * IconRecordSize))
+        return QString();
+    const QByteArray bytes = library.read(IconRecordSize);
+    const QString path = folder + TempIconFileName();
+    // A short read leaves the record incomplete: write what there is, as the
+    // reader of the file then finds no icon in it.
+    if (!platform::writePrivateFile(path, bytes))
+        return QString();
+    return path;
+}
+
+void ShellOpen(QWidget*, const QString& file) { platform::services().shellOpen(file); }
+
+void ShellOpenEx(const QString& file) { platform::services().shellOpen(file); }
+
+void OpenDocument(const QString& file) { platform::services().shellOpen(file); }
+
+void SendMail(const QString& address)
+{
+    platform::services().shellOpen(QStringLiteral("mailto:") + address);
+}
+
+void ShowSpecialFolder(int code) { winbridge::OpenSpecialFolder(code); }
+
+QString GetLinkTarget(const QString& linkPath) { return shellbridge::GetLinkPath(linkPath); }
+
+QIcon GetSpecialIcon(int code) { return winbridge::GetSpecialSmallIcon(code, 0); }
+
+QIcon GetFileIcon(const QString& path, bool selected)
+{
+    const QIcon icon = platform::fileIcon(path);
+    if (!selected || icon.isNull())
+        return icon;
+    QIcon selectedIcon;
+    for (const int size : {16, 32})
+        selectedIcon.addPixmap(icon.pixmap(size, QIcon::Selected), QIcon::Normal);
+    return selectedIcon;
+}
+
+}  // namespace ShellEx

@@ -1,0 +1,30 @@
+#pragma once
+// The group window: one small strip, reused for every group, showing the
+// open group's own row of items. The bar talks to it only through its hidden
+// buttons: cmdShowGroup (whose Tag names the group), cmdHideGroup and
+// cmdForceHide.
+
+#include "core/ItemRowForm.h"
+#include "platform/Antenna.h"
+#include "runtime/CommandButton.h"
+
+class frmGroup : public ItemRowForm {
+    Q_OBJECT
+public:
+    explicit frmGroup(QWidget* parent = nullptr);
+    ~frmGroup() override;
+
+    rt::CommandButton cmdShowGroup{this};
+    rt::CommandButton cmdHideGroup{this};
+    rt::CommandButton cmdForceHide{this};
+    platform::Antenna Antenna1{this};
+
+    int& rowCount() override;
+
+protected:
+    void Form_Load() override;
+    void Form_Unload(int& Cancel) override;
+
+private:
+    bool mFirstLoad = true;
+};

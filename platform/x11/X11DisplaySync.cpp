@@ -1,0 +1,18 @@
+#include "platform/DisplaySync.h"
+
+#include <QGuiApplication>
+
+#include <xcb/xcb.h>
+
+namespace platform {
+
+void syncDisplay()
+{
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11)
+        return;
+    if (xcb_connection_t* connection = x11->connection())
+        xcb_flush(connection);
+}
+
+}  // namespace platform
