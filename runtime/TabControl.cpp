@@ -2,12 +2,13 @@
 
 #include "runtime/Twips.h"
 
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
-#include <QStyleOptionTab>
-#include <QStyleOptionTabWidgetFrame>
+#include <QStyleOptionFocusRect>
 #include <algorithm>
 
 namespace rt {
@@ -86,37 +87,76 @@ int TabControl::tabAt(QPoint point) const
     return -1;
 }
 
+namespace {
+
+// A raised edge: light above and to the left, shadow below and to the right.
+void drawRaisedEdges(QPainter& painter, const QRect& r, const QPalette& palette, bool withBottom)
+{
+    painter.setPen(palette.color(QPalette::Light));
+    painter.drawLine(r.topLeft(), r.topRight());
+    painter.drawLine(r.topLeft(), r.bottomLeft());
+    painter.setPen(palette.color(QPalette::Shadow));
+    painter.drawLine(r.topRight(), r.bottomRight());
+    painter.setPen(palette.color(QPalette::Mid));
+    painter.drawLine(r.topRight() + QPoint(-1, 1), r.bottomRight() + QPoint(-1, 0));
+    if (withBottom) {
+        painter.setPen(palette.color(QPalette::Shadow));
+        painter.drawLine(r.bottomLeft(), r.bottomRight());
+        painter.setPen(palette.color(QPalette::Mid));
+        painter.drawLine(r.bottomLeft() + QPoint(1, -1), r.bottomRight() + QPoint(-1, -1));
+    }
+}
+
+// The font made smaller, down to a readable least, until the text fits;
+// a substituted font can be wider than the one the tabs were sized for.
+QFont fittingFont(QFont font, const QString& text, int width)
+{
+    int pixels = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+    while (pixels > 8 && QFontMetrics(font).horizontalAdvance(text) > width)
+        font.setPixelSize(--pixels);
+    return font;
+}
+
+}  // namespace
+
 void TabControl::paintTab(QPainter& painter, int index)
 {
-    QStyleOptionTab option;
-    option.initFrom(this);
-    option.rect = tabRect(index);
-    option.text = mCaptions[index];
-    option.shape = QTabBar::RoundedNorth;
-    const int column = index % mTabsPerRow;
-    const int lastColumn = std::min(mTabsPerRow, Tabs() - index + column) - 1;
-    option.position = column == 0 ? QStyleOptionTab::Beginning
-                      : column == lastColumn ? QStyleOptionTab::End
-                                             : QStyleOptionTab::Middle;
-    option.state &= ~QStyle::State_HasFocus;
-    if (index == mCurrent) {
-        option.state |= QStyle::State_Selected;
-        if (hasFocus())
-            option.state |= QStyle::State_HasFocus;
+    const bool current = index == mCurrent;
+    const bool besideBody = index / mTabsPerRow == Rows() - 1;
+    QRect r = tabRect(index);
+    // The current tab stands out; in the row next to the body it joins it.
+    if (!current)
+        r.adjust(1, 2, -1, 0);
+    else if (besideBody)
+        r.adjust(0, 0, 0, 1);
+    painter.fillRect(r, palette().color(QPalette::Button));
+    drawRaisedEdges(painter, r, palette(), !besideBody || !current);
+
+    const QRect textArea = r.adjusted(4, 2, -4, -1);
+    const QString& caption = mCaptions[index];
+    const QFont font = fittingFont(this->font(), caption, textArea.width());
+    painter.setFont(font);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                   QPalette::ButtonText));
+    const QString shown = QFontMetrics(font).elidedText(caption, Qt::ElideRight, textArea.width());
+    painter.drawText(textArea, Qt::AlignCenter | Qt::TextShowMnemonic, shown);
+
+    if (current && hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = QFontMetrics(font).boundingRect(textArea, Qt::AlignCenter, shown).adjusted(-2, -1, 2, 1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
-    style()->drawControl(QStyle::CE_TabBarTab, &option, &painter, this);
 }
 
 void TabControl::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    QStyleOptionTabWidgetFrame frame;
-    frame.initFrom(this);
     const int bodyTop = Rows() * toPixels(mTabHeight);
-    frame.rect = rect().adjusted(0, bodyTop, 0, 0);
-    frame.shape = QTabBar::RoundedNorth;
-    style()->drawPrimitive(QStyle::PE_FrameTabWidget, &frame, &painter, this);
-    // The current tab last, so its raised edges lie over its neighbours'.
+    const QRect body = rect().adjusted(0, bodyTop, 0, 0);
+    painter.fillRect(body, palette().color(QPalette::Button));
+    drawRaisedEdges(painter, body.adjusted(0, 0, -1, -1), palette(), true);
+    // The current tab last, so it lies over its neighbours and the body's edge.
     for (int i = 0; i < Tabs(); ++i) {
         if (i != mCurrent)
             paintTab(painter, i);

@@ -1,0 +1,64 @@
+// Shows each dialog of kestrel98 on the display the way the program does and
+// saves a picture of it: settings.png, item-property.png, group-property.png
+// in the folder given (docs/screenshots by default). Run it on an X server,
+// e.g. xvfb-run -a -s "-screen 0 1024x768x24" dialog_screenshots docs/screenshots
+
+#include "dialogs/CGroup.h"
+#include "dialogs/CProperty.h"
+#include "dialogs/CSettingEx.h"
+#include "dialogs/frmGroup.h"
+#include "dialogs/frmProperty.h"
+#include "dialogs/frmSettingEx.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+// Shows the dialog modally; once it is up, saves the form's picture and
+// closes it. False when the picture could not be saved.
+template <typename Dialog>
+bool shoot(Dialog& dialog, QWidget& form, const QString& file)
+{
+    bool saved = false;
+    QTimer::singleShot(0, &form, [&] {
+        saved = form.grab().save(file);
+        form.hide();
+    });
+    dialog.Show();
+    std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(file));
+    return saved;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    // Default settings, whatever the user has stored.
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots"));
+    if (!QDir().mkpath(out.path()))
+        return 1;
+
+    bool ok = true;
+    {
+        rt::ComPtr<kestrel98::CSettingEx> dialog(new kestrel98::CSettingEx);
+        ok &= shoot(*dialog.get(), dialog->form(), out.filePath(QStringLiteral("settings.png")));
+    }
+    {
+        rt::ComPtr<kestrel98::CProperty> dialog(new kestrel98::CProperty);
+        dialog->setItemInfo(QStringLiteral("My Computer|Everything on this machine"));
+        ok &= shoot(*dialog.get(), dialog->form(), out.filePath(QStringLiteral("item-property.png")));
+    }
+    {
+        rt::ComPtr<kestrel98::CGroup> dialog(new kestrel98::CGroup);
+        dialog->setItemInfo(QStringLiteral("group|Tools|:"));
+        ok &= shoot(*dialog.get(), dialog->form(), out.filePath(QStringLiteral("group-property.png")));
+    }
+    return ok ? 0 : 1;
+}
