@@ -114,8 +114,9 @@ void frmGroup::cmdOK_Click()
     const QString name = txtGroupName.Text();
     const QString icon = lblIconPath.Caption();
     if (name.contains(QLatin1Char('|'))) {
-        refuse(QStringLiteral("You cannot use the character \"|\" in Group Name. Please change it. "),
-               txtGroupName);
+        refuse(
+            QStringLiteral("You cannot use the character \"|\" in Group Name. Please change it. "),
+            txtGroupName);
         return;
     }
     // Spaces alone make no name; other blanks do.

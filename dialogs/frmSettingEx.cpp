@@ -92,25 +92,28 @@ rt::Label& frmSettingEx::createFieldLabel(int index, int page, int32_t left, int
 
 void frmSettingEx::createBehaviorPages()
 {
-    createPage(0, QStringLiteral("Behavior"), QStringLiteral("Choose when Kestrel 98 will be shown."),
-               OneLine);
-    placeOption(OptClick, 0, QStringLiteral("OptClick"), 480, QStringLiteral("Show when clicking on it"))
+    createPage(0, QStringLiteral("Behavior"),
+               QStringLiteral("Choose when Kestrel 98 will be shown."), OneLine);
+    placeOption(OptClick, 0, QStringLiteral("OptClick"), 480,
+                QStringLiteral("Show when clicking on it"))
         .setValue(true);
     placeOption(OptMove, 0, QStringLiteral("OptMove"), 780,
                 QStringLiteral("Show when cursor is on top of it"));
 
-    createPage(1, QStringLiteral("Speed "), QStringLiteral("Choose how fast Kestrel 98 will be shown."),
-               OneLine);
+    createPage(1, QStringLiteral("Speed "),
+               QStringLiteral("Choose how fast Kestrel 98 will be shown."), OneLine);
     placeOption(optNoMove, 1, QStringLiteral("optNoMove"), 450, QStringLiteral("No animation"));
     placeOption(OptVeryFast, 1, QStringLiteral("OptVeryFast"), 720, QStringLiteral("Very fast"));
     placeOption(OptFast, 1, QStringLiteral("OptFast"), 990, QStringLiteral("Fairly fast"));
     placeOption(OptSlow, 1, QStringLiteral("OptSlow"), 1260, QStringLiteral("Slow")).setValue(true);
 
-    createPage(2, QStringLiteral("Tooltip "),
-               QStringLiteral("Choose whether Kestrel 98 should display \"tooltips\" when the cursor "
-                              "is on an item."),
-               TwoLines);
-    placeOption(OptToolTip, 2, QStringLiteral("OptToolTip"), 660, QStringLiteral("Display tooltips"))
+    createPage(
+        2, QStringLiteral("Tooltip "),
+        QStringLiteral("Choose whether Kestrel 98 should display \"tooltips\" when the cursor "
+                       "is on an item."),
+        TwoLines);
+    placeOption(OptToolTip, 2, QStringLiteral("OptToolTip"), 660,
+                QStringLiteral("Display tooltips"))
         .setValue(true);
     placeOption(OptNoToolTip, 2, QStringLiteral("OptNoToolTip"), 960,
                 QStringLiteral("Do not display tooltips"));
@@ -126,11 +129,12 @@ void frmSettingEx::createBehaviorPages()
                     450 + 270 * i, directions[i]);
     optSlideDirection[1].setValue(true);
 
-    createPage(4, QStringLiteral("Smart Slide "),
-               QStringLiteral("Choose the Smart Slide option. If Smart Slide is on, Kestrel 98 adjusts "
-                              "its position when sliding so that you can see the entire bar (if it is "
-                              "partially hidden).  "),
-               FourLines);
+    createPage(
+        4, QStringLiteral("Smart Slide "),
+        QStringLiteral("Choose the Smart Slide option. If Smart Slide is on, Kestrel 98 adjusts "
+                       "its position when sliding so that you can see the entire bar (if it is "
+                       "partially hidden).  "),
+        FourLines);
     optSmartSlide.setFactory([](int) { return std::make_unique<rt::OptionButton>(); });
     placeOption(optSmartSlide.Load(0), 4, QStringLiteral("optSmartSlide(0)"), 990,
                 QStringLiteral("Use Smart Slide"))
@@ -275,7 +279,8 @@ bool frmSettingEx::focusNextPrevChild(bool next)
 
 bool frmSettingEx::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseMove && (watched == &cmdNormalState || watched == &cmdMouseOver))
+    if (event->type() == QEvent::MouseMove &&
+        (watched == &cmdNormalState || watched == &cmdMouseOver))
         restorePreview();
     return DialogForm::eventFilter(watched, event);
 }

@@ -68,6 +68,10 @@ private:
     rt::Label& createFieldLabel(int index, int page, int32_t left, int32_t top,
                                 const QString& caption);
     void connectHandlers();
+    void applyStoredBehavior();
+    void applyStoredColors();
+    void applyStoredLook();
+    QString chosenSpeed() const;
     void setTabOrderOfPages();
     bool onCoveredPage(const QWidget* widget);
 

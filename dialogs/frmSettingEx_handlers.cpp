@@ -71,6 +71,13 @@ void frmSettingEx::connectHandlers()
 
 void frmSettingEx::applyStoredValues()
 {
+    applyStoredBehavior();
+    applyStoredColors();
+    applyStoredLook();
+}
+
+void frmSettingEx::applyStoredBehavior()
+{
     if (stored(QStringLiteral("Behavior"), QStringLiteral("click")) != QLatin1String("click"))
         OptMove.setValue(true);
 
@@ -93,7 +100,10 @@ void frmSettingEx::applyStoredValues()
         if (direction == SlideDirections[i])
             optSlideDirection[i].setValue(true);
     }
+}
 
+void frmSettingEx::applyStoredColors()
+{
     const QString enter = stored(QStringLiteral("Color_mouseEnter"), QStringLiteral("-2147483628"));
     if (const auto color = colorNumber(enter); !enter.isEmpty() && color)
         lblSample2.setBackColor(*color);
@@ -102,7 +112,10 @@ void frmSettingEx::applyStoredValues()
         lblSample2.setForeColor(*color);
         lblSample.setForeColor(*color);
     }
+}
 
+void frmSettingEx::applyStoredLook()
+{
     const QString picture = stored(QStringLiteral("BackgroundPicture"), QString());
     if (!picture.isEmpty()) {
         txtBgPict.setText(picture);
@@ -129,7 +142,10 @@ void frmSettingEx::chkUseBg_Click()
     cmdBrowsePict.setEnabled(use);
 }
 
-void frmSettingEx::chkSoundFile_Click() { EnableSoundControls(chkSoundFile.Value() != rt::vbUnchecked); }
+void frmSettingEx::chkSoundFile_Click()
+{
+    EnableSoundControls(chkSoundFile.Value() != rt::vbUnchecked);
+}
 
 void frmSettingEx::EnableSoundControls(bool enabled)
 {
@@ -181,23 +197,30 @@ void frmSettingEx::restorePreview()
         lblSample.setForeColor(lblSample2.ForeColor());
 }
 
+QString frmSettingEx::chosenSpeed() const
+{
+    if (OptVeryFast.Value())
+        return QStringLiteral("1000");
+    if (OptFast.Value())
+        return QStringLiteral("300");
+    if (optNoMove.Value())
+        return QStringLiteral("30000");
+    return QStringLiteral("100");
+}
+
 void frmSettingEx::cmdOK_Click()
 {
-    store(QStringLiteral("Behavior"), OptClick.Value() ? QStringLiteral("click") : QStringLiteral("move"));
+    store(QStringLiteral("Behavior"),
+          OptClick.Value() ? QStringLiteral("click") : QStringLiteral("move"));
 
-    QString speed = QStringLiteral("100");
-    if (OptVeryFast.Value())
-        speed = QStringLiteral("1000");
-    else if (OptFast.Value())
-        speed = QStringLiteral("300");
-    else if (optNoMove.Value())
-        speed = QStringLiteral("30000");
-    store(QStringLiteral("Speed"), speed);
+    store(QStringLiteral("Speed"), chosenSpeed());
 
-    store(QStringLiteral("ShowTip"), OptToolTip.Value() ? QStringLiteral("yes") : QStringLiteral("no"));
+    store(QStringLiteral("ShowTip"),
+          OptToolTip.Value() ? QStringLiteral("yes") : QStringLiteral("no"));
     store(QStringLiteral("SmartSlide"),
           optSmartSlide[0].Value() ? QStringLiteral("yes") : QStringLiteral("no"));
 
+    // With no direction selected the stored one stays.
     for (int i = 0; i < 4; ++i) {
         if (optSlideDirection[i].Value()) {
             store(QStringLiteral("Direction"), SlideDirections[i]);
@@ -209,9 +232,12 @@ void frmSettingEx::cmdOK_Click()
     store(QStringLiteral("Color_mouseExit"), colorText(lblSample2.ForeColor()));
     store(QStringLiteral("BackgroundPicture"),
           chkUseBg.Value() != rt::vbUnchecked ? txtBgPict.Text() : QString());
-    store(QStringLiteral("Appearance"), OptAppearence[0].Value() ? QStringLiteral("0") : QStringLiteral("1"));
-    store(QStringLiteral("Sound"), chkSoundFile.Value() != rt::vbUnchecked ? txtSoundFile.Text() : QString());
-    store(QStringLiteral("GroupSetting"), OptGroup[0].Value() ? QStringLiteral("0") : QStringLiteral("1"));
+    store(QStringLiteral("Appearance"),
+          OptAppearence[0].Value() ? QStringLiteral("0") : QStringLiteral("1"));
+    store(QStringLiteral("Sound"),
+          chkSoundFile.Value() != rt::vbUnchecked ? txtSoundFile.Text() : QString());
+    store(QStringLiteral("GroupSetting"),
+          OptGroup[0].Value() ? QStringLiteral("0") : QStringLiteral("1"));
     Hide();
 }
 

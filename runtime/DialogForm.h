@@ -1,7 +1,8 @@
 #pragma once
 // A dialog window: fixed size, no minimize or maximize box, a default button
-// that Enter presses (unless another button has the focus), a cancel button that Esc and the window's close box
-// press, a tab order, and labels whose access key moves the focus on.
+// that Enter presses (unless another button has the focus), a cancel button
+// that Esc and the window's close box press, a tab order, and labels whose
+// access key moves the focus on.
 
 #include "runtime/Form.h"
 

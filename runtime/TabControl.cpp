@@ -144,7 +144,9 @@ void TabControl::paintTab(QPainter& painter, int index)
     if (current && hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = QFontMetrics(font).boundingRect(textArea, Qt::AlignCenter, shown).adjusted(-2, -1, 2, 1);
+        focus.rect = QFontMetrics(font)
+                         .boundingRect(textArea, Qt::AlignCenter, shown)
+                         .adjusted(-2, -1, 2, 1);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
 }

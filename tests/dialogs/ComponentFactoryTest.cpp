@@ -14,7 +14,7 @@ namespace {
 
 class ComponentFactory : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { qputenv("K98_COMPONENT_PATH", qgetenv("K98_BIN_DIR")); }
+    static void SetUpTestSuite() { qputenv("K98_COMPONENT_PATH", K98_PROGRAM_FOLDER); }
     FakePlatform fake;
 };
 
@@ -25,7 +25,8 @@ TEST_F(ComponentFactory, CreatesEachClassByProgIdAndByClassId)
         QUuid classId, interfaceId;
     };
     const Expected classes[] = {
-        {"kestrel98.CSettingEx", kestrel98::CSettingEx::classId, kestrel98::CSettingEx::interfaceId},
+        {"kestrel98.CSettingEx", kestrel98::CSettingEx::classId,
+         kestrel98::CSettingEx::interfaceId},
         {"kestrel98.CProperty", kestrel98::CProperty::classId, kestrel98::CProperty::interfaceId},
         {"kestrel98.CGroup", kestrel98::CGroup::classId, kestrel98::CGroup::interfaceId},
     };
@@ -55,7 +56,9 @@ TEST_F(ComponentFactory, LateBoundItemInfoAndShow)
     auto dialog = rt::CreateObject("kestrel98.CProperty");
     ASSERT_TRUE(dialog);
     EXPECT_TRUE(dialog->setProperty("ItemInfo", "My Computer|mine"));
-    fake.onModal = [](QWidget* window) { static_cast<kestrel98::frmProperty*>(window)->cmdOK.click(); };
+    fake.onModal = [](QWidget* window) {
+        static_cast<kestrel98::frmProperty*>(window)->cmdOK.click();
+    };
     EXPECT_EQ(dialog->invoke("Show"), QVariant(true));
     EXPECT_EQ(dialog->property("itemInfo").toString(), "My Computer|mine");
     EXPECT_EQ(fake.modalWindows.size(), 1);

@@ -92,7 +92,8 @@ TEST_F(GroupPropertyDialog, NamesAreCheckedAsTyped)
 {
     EXPECT_EQ(refusalOf("   "), "Please input a valid group name. ");
     EXPECT_EQ(refusalOf(""), "Please input a valid group name. ");
-    EXPECT_EQ(refusalOf("a|b"), "You cannot use the character \"|\" in Group Name. Please change it. ");
+    EXPECT_EQ(refusalOf("a|b"),
+              "You cannot use the character \"|\" in Group Name. Please change it. ");
     EXPECT_EQ(fake.beeps, 3);
     EXPECT_EQ(fake.messageBoxes.value(0).title, "Group Property");
     EXPECT_EQ(fake.messageBoxes.value(0).style, 64);
@@ -112,7 +113,8 @@ TEST_F(GroupPropertyDialog, IconMustEndInLowerCaseIco)
         EXPECT_EQ(f.focusWidget(), &f.cmdChangeIcon);
         f.cmdCancel.click();
     });
-    EXPECT_EQ(fake.fileDialogFilters, QStringList({"Icon Files (*.ico)|*.ico|All Files (*.*)|*.*|"}));
+    EXPECT_EQ(fake.fileDialogFilters,
+              QStringList({"Icon Files (*.ico)|*.ico|All Files (*.*)|*.*|"}));
     ASSERT_EQ(fake.messageBoxes.size(), 1);
     EXPECT_EQ(fake.messageBoxes[0].prompt, "You must provide a valid icon file. ");
     EXPECT_EQ(dialog->ItemInfo(), "");

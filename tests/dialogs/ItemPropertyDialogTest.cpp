@@ -181,8 +181,9 @@ TEST_F(ItemPropertyDialog, FormTable)
     EXPECT_EQ(form.defaultButton(), &form.cmdOK);
     EXPECT_EQ(form.cancelButton(), &form.cmdCancel);
     const auto chain = focusChain(&form.Text1, 7);
-    EXPECT_EQ(chain, (std::vector<QWidget*>{&form.Text1, &form.cmdFolder, &form.cmdFile, &form.Text2,
-                                            &form.cmdOK, &form.cmdCancel, &form.Picture1}));
+    EXPECT_EQ(chain,
+              (std::vector<QWidget*>{&form.Text1, &form.cmdFolder, &form.cmdFile, &form.Text2,
+                                     &form.cmdOK, &form.cmdCancel, &form.Picture1}));
 }
 
 }  // namespace

@@ -28,7 +28,10 @@ const QStringList Keys = {"Behavior",         "Speed",           "ShowTip",
                           "Sound",            "GroupSetting"};
 
 QString stored(const QString& key) { return rt::GetSetting("Dash97", "Setting", key, "<absent>"); }
-void store(const QString& key, const QString& value) { rt::SaveSetting("Dash97", "Setting", key, value); }
+void store(const QString& key, const QString& value)
+{
+    rt::SaveSetting("Dash97", "Setting", key, value);
+}
 
 QStringList storedValues()
 {
@@ -302,7 +305,8 @@ TEST_F(SettingsDialog, FormTable)
     EXPECT_NE(form.cmdOK.font().family(), "Tahoma");
 
     const auto chain = focusChain(&form.cmdOK, 4);
-    EXPECT_EQ(chain, (std::vector<QWidget*>{&form.cmdOK, &form.cmdCancel, &form.SSTab1, &form.OptClick}));
+    EXPECT_EQ(chain,
+              (std::vector<QWidget*>{&form.cmdOK, &form.cmdCancel, &form.SSTab1, &form.OptClick}));
 }
 
 TEST_F(SettingsDialog, TabPassesOverTheCoveredPages)

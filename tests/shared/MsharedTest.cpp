@@ -66,7 +66,8 @@ TEST_F(Placement, SidePanelWidensTheMarginsAtBothSides)
 {
     fake.available = QRect(40, 0, 984, 768);  // 40 pixels at the left edge
     EXPECT_EQ(placeAt({0, 0}), QPoint(600 + 210, 500));
-    EXPECT_EQ(placeAt({1023, 384}), QPoint(ScreenWidth - 810 - FormWidth, 384 * 15 - FormHeight / 2));
+    EXPECT_EQ(placeAt({1023, 384}),
+              QPoint(ScreenWidth - 810 - FormWidth, 384 * 15 - FormHeight / 2));
 }
 
 TEST_F(Placement, FormLargerThanTheRoomEndsAtTheFarMargin)
