@@ -15,12 +15,7 @@ constexpr int IconSize = 32;
 
 QIcon GetSpecialIcon(int code) { return winbridge::GetSpecialLargeIcon(code, 0); }
 
-QIcon GetFileIcon(const QString& path)
-{
-    if (path.isEmpty())
-        return {};
-    return platform::fileIcon(path);
-}
+QIcon GetFileIcon(const QString& path) { return platform::fileIcon(path); }
 
 void DrawIcon(rt::PictureBox& box, const QIcon& icon)
 {

@@ -5,12 +5,11 @@
 #include "runtime/CheckBox.h"
 #include "runtime/ComboBox.h"
 #include "runtime/CommandButton.h"
-#include "runtime/CommonDialog.h"
 #include "runtime/DialogForm.h"
+#include "runtime/Label.h"
 #include "runtime/OptionButton.h"
 #include "runtime/TabControl.h"
 #include "runtime/TextBox.h"
-#include "tests/support/FakePlatform.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -70,23 +69,6 @@ TEST(ComboBox, TypedTextNeverJoinsTheListAndPickingRaisesClick)
     emit combo.activated(1);
     EXPECT_EQ(combo.Text(), "two");
     EXPECT_EQ(clicks, 1);
-}
-
-TEST(TabControl, LaysTenTabsOutInTwoRowsOfFive)
-{
-    rt::TabControl tabs;
-    tabs.Move(0, 0, 4575, 2415);
-    tabs.setTabs(10);
-    tabs.setTabsPerRow(5);
-    EXPECT_EQ(tabs.Rows(), 2);
-    const QRect first = tabs.tabRect(0);
-    EXPECT_EQ(first.topLeft(), QPoint(0, 0));
-    EXPECT_EQ(tabs.tabRect(4).top(), first.top());
-    EXPECT_EQ(tabs.tabRect(4).right(), tabs.width() - 1);
-    EXPECT_EQ(tabs.tabRect(5).top(), first.bottom() + 1);
-    EXPECT_EQ(tabs.tabRect(5).left(), 0);
-    EXPECT_EQ(tabs.tabAt(tabs.tabRect(7).center()), 7);
-    EXPECT_EQ(tabs.tabAt(QPoint(10, tabs.height() - 5)), -1);  // the body
 }
 
 TEST(TabControl, ClicksAndArrowKeysChooseTheTab)
@@ -164,38 +146,20 @@ TEST_F(DialogKeys, CloseBoxPressesCancelAndKeepsTheFormLoaded)
     EXPECT_FALSE(form.isVisible());
 }
 
+TEST_F(DialogKeys, LabelAccessKeyMovesTheFocusToItsControl)
+{
+    rt::Label label(&form);
+    label.setCaption("&Name");
+    form.setAccessKey(label, text);
+    other.setFocus();
+    QTest::keyClick(&other, Qt::Key_N, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), &text);
+}
+
 TEST_F(DialogKeys, TabFollowsTheGivenOrder)
 {
     const auto chain = focusChain(&text, 4);
     EXPECT_EQ(chain, (std::vector<QWidget*>{&text, &other, &ok, &cancel}));
-}
-
-TEST(CommonDialog, ColourStartsFromTheColourNumberAndComesBackPlain)
-{
-    FakePlatform fake;
-    rt::CommonDialog dialog;
-    dialog.Color = rt::vb3DHighlight;
-    fake.colorChoices << QColor(0, 0, 255);
-    ASSERT_TRUE(dialog.ShowColor(nullptr));
-    EXPECT_EQ(fake.colorStarts.value(0), rt::oleColor(rt::vb3DHighlight));
-    EXPECT_EQ(dialog.Color, 0xFF0000);
-    EXPECT_FALSE(dialog.ShowColor(nullptr));  // cancelled
-    EXPECT_EQ(dialog.Color, 0xFF0000);
-}
-
-TEST(CommonDialog, OpenKeepsTheFileNameWhenCancelled)
-{
-    FakePlatform fake;
-    rt::CommonDialog dialog;
-    dialog.Filter = "All Files (*.*)|*.*|";
-    dialog.InitDir = "/tmp";
-    fake.fileChoices << platform::FileChoice{true, "/tmp/a.bmp"};
-    ASSERT_TRUE(dialog.ShowOpen(nullptr));
-    EXPECT_EQ(dialog.FileName, "/tmp/a.bmp");
-    EXPECT_FALSE(dialog.ShowOpen(nullptr));
-    EXPECT_EQ(dialog.FileName, "/tmp/a.bmp");
-    EXPECT_EQ(fake.fileDialogFilters, QStringList({dialog.Filter, dialog.Filter}));
-    EXPECT_EQ(fake.fileDialogFolders.value(0), "/tmp");
 }
 
 }  // namespace

@@ -255,6 +255,9 @@ TEST_F(SettingsDialog, TenTabsInTwoRowsBringTheirPagesToTheFront)
         EXPECT_EQ(form.SSTab1.TabCaption(i), captions[i]);
     EXPECT_EQ(form.SSTab1.TabsPerRow(), 5);
     EXPECT_EQ(form.SSTab1.Rows(), 2);
+    EXPECT_EQ(form.SSTab1.tabRect(4).top(), form.SSTab1.tabRect(0).top());
+    EXPECT_EQ(form.SSTab1.tabRect(4).right(), form.SSTab1.width() - 1);
+    EXPECT_EQ(form.SSTab1.tabRect(5).topLeft(), QPoint(0, form.SSTab1.tabRect(0).bottom() + 1));
 
     auto frontPage = [&] {
         QWidget* top = form.childAt(rt::toPixels(240 + 10), rt::toPixels(840 + 10));
