@@ -44,6 +44,9 @@ frmMain::frmMain(QWidget* parent) : ItemRowForm(parent)
     cmdHideBar.setVisible(false);
     cmdShowProp.setVisible(false);
     cmdHideBar.Click = [this] { HideDashkeep(); };
+    Antenna1.OnTrap = [this](qintptr hWnd, int nMsg, qintptr wParam, qintptr lParam) {
+        Antenna1_OnTrap(hWnd, nMsg, wParam, lParam);
+    };
     mMain::cmdHideBar = &cmdHideBar;
     mMain::cmdShowProp = &cmdShowProp;
     mMain::MainForm = this;
@@ -262,4 +265,13 @@ void frmMain::storePosition()
 {
     mMain::SaveSetting(QStringLiteral("Setting"), mMain::IsHorizontal() ? QStringLiteral("Top") : QStringLiteral("Left"),
                        QString::number(mPosition));
+}
+
+void frmMain::Antenna1_OnTrap(qintptr, int nMsg, qintptr wParam, qintptr)
+{
+    if (nMsg == platform::WM_HOTKEY && wParam == HotkeyId) {
+        ShowDashkeep();
+        Show();
+        activateWindow();
+    }
 }

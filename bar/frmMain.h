@@ -56,6 +56,9 @@ public:
     void ShowDashkeep();
     void timer1_Timer();
 
+    // Messages the antenna traps: the hotkey and dropped files.
+    void Antenna1_OnTrap(qintptr hWnd, int nMsg, qintptr wParam, qintptr lParam);
+
     int32_t Position() const { return mPosition; }
     double ColorEnter() const { return mColorEnter; }
     double ColorExit() const { return mColorExit; }

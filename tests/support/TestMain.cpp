@@ -1,5 +1,6 @@
 // Every test program runs on Qt's offscreen platform with its own settings
-// and runtime folders, so nothing a test does reaches the user's files.
+// and runtime folders, so nothing a test does reaches the user's files, and
+// finds the program folder in K98_BIN_DIR.
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -13,6 +14,12 @@ int main(int argc, char** argv)
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", home.path().toLocal8Bit());
     qputenv("K98_TEST_HOME", home.path().toLocal8Bit());
+    if (qEnvironmentVariableIsEmpty("K98_BIN_DIR"))
+        qputenv("K98_BIN_DIR", K98_BUILT_BIN_DIR);
+    // Components (dialog libraries, the tutorial viewer) live in the program
+    // folder, not beside the test programs.
+    if (qEnvironmentVariableIsEmpty("K98_COMPONENT_PATH"))
+        qputenv("K98_COMPONENT_PATH", qgetenv("K98_BIN_DIR"));
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Ctrl+Alt+A slides the parked bar in and gives it the keyboard; three idle
+# seconds later it parks again.
+source "$(dirname "$0")/x11-session.sh"
+start_x 1024 768
+write_settings <<'INI'
+[App]
+FirstTimeEx=no
+[Setting]
+Speed=300
+INI
+start_bar
+bar_x_is 1015 || fail "not parked: $(geometry_of "$BAR_WINDOW")"
+xdotool mousemove 500 600
+xdotool key ctrl+alt+a
+wait_until 5 bar_x_is 0 || fail "the hotkey did not slide the bar in: $(geometry_of "$BAR_WINDOW")"
+focused=$(xdotool getwindowfocus)
+[ "$focused" = "$BAR_WINDOW" ] || fail "the bar does not have the keyboard focus ($focused, bar $BAR_WINDOW)"
+echo "shown with focus"
+wait_until 6 bar_x_is 1015 || fail "the bar did not park after the pointer stayed away"
+echo "parked again"
+echo "1 passed, 0 failed"

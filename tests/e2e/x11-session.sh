@@ -1,0 +1,81 @@
+# Shared by the end-to-end tests: a private X server with a window manager,
+# a private settings folder, and helpers to drive and inspect the real bar.
+# Source it; it sets DISPLAY, XDG_CONFIG_HOME, XDG_RUNTIME_DIR and E2E_TMP.
+
+set -euo pipefail
+
+: "${K98_BIN_DIR:?K98_BIN_DIR must name the program folder}"
+KESTREL="$K98_BIN_DIR/kestrel2"
+E2E_TMP=$(mktemp -d /tmp/k98-e2e.XXXXXX)
+export XDG_CONFIG_HOME="$E2E_TMP/config" XDG_RUNTIME_DIR="$E2E_TMP/run"
+mkdir -p "$XDG_CONFIG_HOME/Dash97" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+SETTINGS="$XDG_CONFIG_HOME/Dash97/settings.ini"
+unset QT_QPA_PLATFORM
+export QT_QPA_PLATFORM=xcb
+
+PIDS=()
+cleanup() {
+    for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$E2E_TMP"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Starts Xvfb on a free display, then openbox unless NO_WM is set.
+start_x() {
+    local width=${1:-1024} height=${2:-768}
+    Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp 3>"$E2E_TMP/display" 2>/dev/null &
+    PIDS+=($!)
+    for _ in $(seq 100); do [ -s "$E2E_TMP/display" ] && break; sleep 0.05; done
+    export DISPLAY=":$(head -n1 "$E2E_TMP/display")"
+    if [ -z "${NO_WM:-}" ]; then
+        openbox --sm-disable >/dev/null 2>&1 &
+        PIDS+=($!)
+        sleep 0.5
+    fi
+}
+
+# Writes the settings file from stdin (INI text).
+write_settings() { cat > "$SETTINGS"; }
+
+start_bar() {
+    "$KESTREL" >"$E2E_TMP/bar.log" 2>&1 &
+    BAR_PID=$!
+    PIDS+=($BAR_PID)
+    wait_for_bar
+}
+
+# The bar's window id (the one titled "Kestrel 98").
+bar_window() { xdotool search --name '^Kestrel 98$' 2>/dev/null | head -n1; }
+
+wait_for_bar() {
+    for _ in $(seq 200); do
+        local id
+        id=$(bar_window || true)
+        if [ -n "$id" ] && xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable'; then
+            BAR_WINDOW=$id
+            return 0
+        fi
+        sleep 0.05
+    done
+    cat "$E2E_TMP/bar.log" >&2
+    fail "the bar did not appear"
+}
+
+# Absolute geometry of a window: "x y width height".
+geometry_of() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width:/{w=$2} /Height:/{h=$2} END{print x, y, w, h}'
+}
+
+# Waits until a command succeeds (up to about the given seconds).
+wait_until() {
+    local seconds=$1; shift
+    local tries=$((seconds * 20))
+    for _ in $(seq "$tries"); do "$@" && return 0; sleep 0.05; done
+    return 1
+}
+
+bar_x_is() { [ "$(geometry_of "$BAR_WINDOW" | cut -d' ' -f1)" = "$1" ]; }

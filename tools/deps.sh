@@ -1,0 +1,32 @@
+# Installs the Debian packages named in the arguments that are missing
+# (through sudo when not root). Sourced by the run and test commands.
+
+k98_install_missing() {
+    local missing=()
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# What building and running the bar needs.
+K98_BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libqt6svg6
+    libgl-dev libxcb1-dev libcanberra-dev libgtest-dev xdg-utils adwaita-icon-theme
+    fonts-liberation fonts-dejavu-core)
+# What the virtual display, its window manager and the screenshots need.
+K98_DISPLAY_PACKAGES=(xvfb openbox xdotool x11-utils imagemagick)
+
+# Builds the given targets (everything when none are named).
+k98_build() {
+    local build_dir=$1
+    shift
+    local targets=()
+    [ $# -gt 0 ] && targets=(--target "$@")
+    cmake -S "$K98_SOURCE_DIR" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$build_dir" -j2 "${targets[@]}"
+}
