@@ -4,6 +4,7 @@
 // window does before it closes, the pointer, the screen).
 
 #include "platform/Platform.h"
+#include "tests/support/QtPrinters.h"
 
 #include <QColor>
 #include <QList>
