@@ -1,6 +1,11 @@
 #include "core/frmToolTip.h"
 
+#include "core/MTooltip.h"
 #include "core/mMain.h"
+#include "runtime/Control.h"
+#include "runtime/Interaction.h"
+#include "runtime/OleColor.h"
+#include "runtime/Twips.h"
 
 #include <QFontDatabase>
 
@@ -15,6 +20,10 @@ frmToolTip::frmToolTip(QWidget* parent) : Form(parent)
     lblToolTip.setAutoSize(true);
     Timer1.setInterval(10);
     Timer1.setEnabled(false);
+    Timer1.Tick = [this] { Timer1_Timer(); };
+    lblToolTip.MouseMove = [this](int Button, int Shift, float X, float Y) {
+        lblToolTip_MouseMove(Button, Shift, X, Y);
+    };
     mMain::ToolTipForm = this;
 }
 
@@ -39,3 +48,42 @@ void frmToolTip::Form_Load()
     }
     lblToolTip.setLabelFont(pointFont(family, 8.25));
 }
+
+namespace {
+// Room around the label: its offset from the window's corner and as much
+// again past its far sides.
+constexpr int32_t LabelMarginWidth = 90;
+constexpr int32_t LabelMarginHeight = 60;
+}  // namespace
+
+void frmToolTip::setTipText(const QString& text)
+{
+    lblToolTip.setAutoSize(true);
+    lblToolTip.setCaption(text);
+    Move(Left(), Top(), lblToolTip.Width() + LabelMarginWidth, lblToolTip.Height() + LabelMarginHeight);
+}
+
+void frmToolTip::setTipColors()
+{
+    setBackColor(vbInfoBackground);
+    lblToolTip.setForeColor(vbInfoText);
+}
+
+bool frmToolTip::MouseOnControl() const
+{
+    const Control* control = MTooltip::liveTipControl();
+    const Form* form = control ? control->parentForm() : nullptr;
+    if (!form)
+        return false;
+    const int32_t x = toTwips(CursorX());
+    const int32_t y = toTwips(CursorY());
+    const int32_t left = control->Left() + form->Left();
+    const int32_t top = control->Top() + form->Top();
+    return left < x && x < left + control->Width() && top < y && y < top + control->Height();
+}
+
+void frmToolTip::Form_MouseMove(int, int, float, float) { MTooltip::CancelTip(); }
+
+void frmToolTip::lblToolTip_MouseMove(int, int, float, float) { MTooltip::CancelTip(); }
+
+void frmToolTip::Timer1_Timer() { MTooltip::TimerTick(); }

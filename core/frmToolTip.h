@@ -15,6 +15,21 @@ public:
     rt::Label lblToolTip{this};
     rt::Timer Timer1{this};
 
+    // Shows text in the label and fits the window around it.
+    void setTipText(const QString& text);
+    // The desktop's tooltip colours, read afresh for every tip.
+    void setTipColors();
+
+    // The pointer lies inside the tip's item button.
+    bool MouseOnControl() const;
+    // Tips come up whichever window is active.
+    bool WindowIsActive() const { return true; }
+
 protected:
     void Form_Load() override;
+    void Form_MouseMove(int Button, int Shift, float X, float Y) override;
+
+private:
+    void lblToolTip_MouseMove(int Button, int Shift, float X, float Y);
+    void Timer1_Timer();
 };
