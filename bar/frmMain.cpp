@@ -2,6 +2,7 @@
 
 #include "bar/frmMain.h"
 
+#include "core/MTooltip.h"
 #include "core/MWindow.h"
 #include "core/ShellEx.h"
 #include "core/Tutorial.h"
@@ -44,6 +45,11 @@ frmMain::frmMain(QWidget* parent) : ItemRowForm(parent)
     cmdHideBar.setVisible(false);
     cmdShowProp.setVisible(false);
     cmdHideBar.Click = [this] { HideDashkeep(); };
+    Label1.MouseDown = [this](int b, int s, float x, float y) { Label1_MouseDown(b, s, x, y); };
+    Label1.MouseMove = [this](int b, int s, float x, float y) { Label1_MouseMove(b, s, x, y); };
+    Label1.MouseUp = [this](int b, int s, float x, float y) { Label1_MouseUp(b, s, x, y); };
+    Label1.Click = [this] { Label1_Click(); };
+    cmdShowProp.Click = [this] { ShowPropertyBox(); };
     Antenna1.OnTrap = [this](qintptr hWnd, int nMsg, qintptr wParam, qintptr lParam) {
         Antenna1_OnTrap(hWnd, nMsg, wParam, lParam);
     };
@@ -148,6 +154,7 @@ void frmMain::Form_Load()
     Antenna1.dispatch(1, platform::WM_DROPFILES);
     Antenna1.dispatch(1, platform::WM_HOTKEY);
 
+    MTooltip::setOwnerWindows(this, mMain::GroupForm);
     ShowTutorial();
 }
 
@@ -269,6 +276,10 @@ void frmMain::storePosition()
 
 void frmMain::Antenna1_OnTrap(qintptr, int nMsg, qintptr wParam, qintptr)
 {
+    if (nMsg == platform::WM_DROPFILES) {
+        dropFiles(wParam);
+        return;
+    }
     if (nMsg == platform::WM_HOTKEY && wParam == HotkeyId) {
         ShowDashkeep();
         Show();

@@ -5,6 +5,7 @@
 
 #include "core/ItemRowForm.h"
 #include "platform/Antenna.h"
+#include "platform/DropFiles.h"
 #include "runtime/CommandButton.h"
 #include "runtime/Label.h"
 #include "runtime/Timer.h"
@@ -59,6 +60,22 @@ public:
     // Messages the antenna traps: the hotkey and dropped files.
     void Antenna1_OnTrap(qintptr hWnd, int nMsg, qintptr wParam, qintptr lParam);
 
+    // Running items and the group window.
+    void ShowGroup(const QString& GroupTag);
+    void HideGroup();
+    void ShowGroupFromIndex(int Index);
+    void ShowPropertyBox();
+    static QString GetBetween(const QString& sTarget, const QString& sBefore, const QString& sAfter);
+
+    // Keyboard.
+    void ShowTipRoutine(int Index);
+    void DoBeforeKeyDown();
+    int Selected() const { return mSelected; }
+
+    int lastInsertIndex() const override { return mMain_ItemCount() - 2; }
+    bool addRowItem(const QString& itemText, const QString& secondText) override;
+    bool isShown() const;
+
     int32_t Position() const { return mPosition; }
     double ColorEnter() const { return mColorEnter; }
     double ColorExit() const { return mColorExit; }
@@ -70,9 +87,33 @@ protected:
     void Form_QueryUnload(int& Cancel, int UnloadMode) override;
     void Form_Unload(int& Cancel) override;
     int outsideCloseMode() const override;
+    void Form_MouseDown(int Button, int Shift, float X, float Y) override;
+    void Form_MouseMove(int Button, int Shift, float X, float Y) override;
+    void Form_MouseUp(int Button, int Shift, float X, float Y) override;
+    void Form_KeyDown(int& KeyCode, int& Shift) override;
+    void Form_DragDrop(rt::Control* Source, float X, float Y) override;
+
+    void ItemImg_MouseDown(int Index, int Button, int Shift, float X, float Y) override;
+    void ItemImg_MouseMove(int Index, int Button, int Shift, float X, float Y) override;
+    void ItemImg_MouseUp(int Index, int Button, int Shift, float X, float Y) override;
+    void ItemImg_Click(int Index) override;
+    void itemimg_DragDrop(int Index, rt::Control* Source, float X, float Y) override;
+
+    void Label1_MouseDown(int Button, int Shift, float X, float Y);
+    void Label1_MouseMove(int Button, int Shift, float X, float Y);
+    void Label1_MouseUp(int Button, int Shift, float X, float Y);
+    void Label1_Click();
 
 private:
     static int& mMain_ItemCount();
+    void clearKeyboardSelection();
+    void selectButton(int index);
+    bool inGripZone(float X, float Y) const;
+    void switchToEditMode(int index);
+    void switchToExecMode(int index);
+    void dropFiles(platform::HDROP drop);
+    bool askToDereference(const QString& path, QString& target);
+    void finishDrop(int source, int target);
     void EndProgram();
     void showHideFlicker(int times);
     void storePosition();
@@ -87,5 +128,10 @@ private:
     int mSelected = -1;
     bool mItemPressed = false;
     int mIdleTicks = 0;
+    int mDownShift = 0;
+    int mDownButton = 0;
+    float mDownX = 0, mDownY = 0;
+    int32_t mDragAnchor = 0;
+    bool mSliding = false;
     QStringList mItemsBeyondCapacity;
 };

@@ -10,6 +10,7 @@
 #include "runtime/Image.h"
 #include "runtime/Line.h"
 #include "runtime/Shape.h"
+#include "platform/DropFiles.h"
 
 #include <cstdint>
 
@@ -59,6 +60,46 @@ public:
     void PutNewItem(int index);
     void ClearItemBorders();
 
+    // Moves the item at source so that it stands before target (indices of
+    // the row before the move); a move onto itself or its successor does
+    // nothing.
+    void Reorder(int source, int target);
+
+    // The tip text of a button's tag ("" for none).
+    static QString tipTextOf(const QString& tag);
+    // Runs an item by its tag: a special place, or what the shell opens.
+    static void runItem(const QString& tag);
+
+    // Where a new item goes for a point along the strip (twips from the
+    // strip's start): before the button under it, clamped to the row.
+    int CalcIndex(int32_t along) const;
+    // The highest index an insertion may take.
+    virtual int lastInsertIndex() const = 0;
+    // Before or after the button: the point along the button (twips from
+    // its own start) against its middle.
+    static int insertIndexOnButton(int index, float along);
+    // The coordinate along the strip of a point given as X, Y.
+    static float alongOf(float x, float y);
+
+    // Appends an item to the row (AddNewItem or AddNewGroupItem): false, with
+    // the row's own message, when it could not.
+    virtual bool addRowItem(const QString& itemText, const QString& secondText) = 0;
+    // Adds a new item at insertIndex: appended, then moved into place.
+    bool insertRowItem(int insertIndex, const QString& itemText, const QString& secondText);
+    // Takes files dropped from the file manager, each inserted at
+    // insertIndex (so several end up in reverse order), after asking about
+    // shortcut files. Releases the drop.
+    void takeDroppedFiles(platform::HDROP drop, int insertIndex);
+    // Refuses a drop outside Edit Mode with the message that says how to
+    // enter it, and releases the drop.
+    static void refuseDrop(platform::HDROP drop);
+
+    // The button a navigation key selects from `selected` (-1 for none), or
+    // -1 when the key has nowhere to go (the caller beeps and keeps the
+    // selection). Separators are never selected; Tab and Shift+Tab jump
+    // between the sections separators make.
+    int walkSelection(int keyCode, int shift, int selected);
+
 protected:
     // The button events; Index is the button's index.
     virtual void ItemImg_MouseDown(int /*Index*/, int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/) {}
@@ -72,6 +113,11 @@ protected:
 
 private:
     std::unique_ptr<rt::Image> makeButton(int index);
+    bool isSeparator(int index) const;
+    int firstSelectableAfter(int index);
+    // The path to add for a dropped file: a shortcut may be replaced by its
+    // target after a question.
+    static QString resolveDroppedShortcut(const QString& path);
 
     rt::Control* mLastTarget = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "core/mMain.h"
 #include "platform/DropFiles.h"
 #include "platform/WindowMessage.h"
+#include "runtime/Interaction.h"
 #include "runtime/OleColor.h"
 
 using namespace rt;
@@ -56,4 +57,44 @@ void frmGroup::Form_Unload(int&)
     MWindow::SetOwnerWindow(nullptr, mMain::ToolTipForm, false);
     MWindow::SetOwnerWindow(nullptr, this, false);
     platform::DragAcceptFiles(this, false);
+}
+
+int32_t frmGroup::capacity() const
+{
+    if (mMain::IsHorizontal())
+        return (Screen::Width() - 900) / 330;
+    return (Screen::Height() - 600) / 330;
+}
+
+bool frmGroup::addRowItem(const QString& itemText, const QString& secondText)
+{
+    return AddNewGroupItem(itemText, secondText);
+}
+
+bool frmGroup::AddNewGroupItem(const QString& itemText, const QString& secondText)
+{
+    const int index = ++mMain::GroupItemCount;
+    if (index > capacity()) {
+        Beep();
+        MsgBox(mMain::ProductName + QStringLiteral(" cannot create a new item because it already has too many items. "),
+               vbInformation, mMain::ProductName);
+        --mMain::GroupItemCount;
+        return false;
+    }
+    Image& button = loadButton(index);
+    if (itemText == QLatin1String("sep")) {
+        button.Tag = QStringLiteral("sep");
+        SetItemIcon(index, QStringLiteral("sep"));
+        placeButton(index);
+        return true;
+    }
+    button.Tag = itemText + QStringLiteral("|") + secondText;
+    const bool built = SetItemIcon(index, itemText);
+    placeButton(index);
+    if (!built) {
+        ItemImg.Unload(index);
+        --mMain::GroupItemCount;
+        return false;
+    }
+    return true;
 }

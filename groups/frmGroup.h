@@ -8,6 +8,8 @@
 #include "platform/Antenna.h"
 #include "runtime/CommandButton.h"
 
+#include <limits>
+
 class frmGroup : public ItemRowForm {
     Q_OBJECT
 public:
@@ -20,6 +22,15 @@ public:
     platform::Antenna Antenna1{this};
 
     int& rowCount() override;
+    // The group window's insertions may go past its last button: they stay
+    // at the end of the row.
+    int lastInsertIndex() const override { return std::numeric_limits<int>::max(); }
+    bool addRowItem(const QString& itemText, const QString& secondText) override;
+
+    // Appends an item to the open group's row; false (with the message when
+    // the row is full) when it could not.
+    bool AddNewGroupItem(const QString& itemText, const QString& secondText);
+    int32_t capacity() const;
 
 protected:
     void Form_Load() override;

@@ -16,7 +16,7 @@ k98_install_missing() {
 
 # What building and running the bar needs.
 K98_BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libqt6svg6
-    libgl-dev libxcb1-dev libcanberra-dev libgtest-dev xdg-utils adwaita-icon-theme
+    libgl-dev libxcb1-dev libcanberra-dev libgtest-dev libbenchmark-dev xdg-utils adwaita-icon-theme
     fonts-liberation fonts-dejavu-core)
 # What the virtual display, its window manager and the screenshots need.
 K98_DISPLAY_PACKAGES=(xvfb openbox xdotool x11-utils imagemagick)
