@@ -41,7 +41,7 @@ public:
     void Show();
     void Hide();
     // Repaints now, without waiting for the event loop.
-    void Refresh();
+    virtual void Refresh();
     void ZOrder(int position = 0);
     bool Visible() const { return isVisible(); }
 

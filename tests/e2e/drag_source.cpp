@@ -1,0 +1,40 @@
+// A stand-in for the file manager in the end-to-end tests: a small window
+// that starts a real drag of the files named on its command line when the
+// mouse is pressed on it.
+
+#include <QApplication>
+#include <QDrag>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QUrl>
+#include <QWidget>
+
+class DragSource : public QWidget {
+public:
+    explicit DragSource(QList<QUrl> urls) : mUrls(std::move(urls)) { setWindowTitle(QStringLiteral("drag source")); }
+
+protected:
+    void mousePressEvent(QMouseEvent*) override
+    {
+        auto* drag = new QDrag(this);
+        auto* data = new QMimeData;
+        data->setUrls(mUrls);
+        drag->setMimeData(data);
+        drag->exec(Qt::CopyAction);
+    }
+
+private:
+    QList<QUrl> mUrls;
+};
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QList<QUrl> urls;
+    for (const QString& path : app.arguments().mid(1))
+        urls << QUrl::fromLocalFile(path);
+    DragSource source(urls);
+    source.setGeometry(100, 500, 200, 100);
+    source.show();
+    return app.exec();
+}
