@@ -1,0 +1,77 @@
+#pragma once
+// glintbox.CAboutBoxEx: an About box whose contents can fly in. Set the
+// properties, then Show: the box opens modally next to the pointer and
+// returns when the user closes it with OK.
+//
+//     rt::ComPtr<glintbox::CAboutBoxEx> about(new glintbox::CAboutBoxEx);
+//     about->setCaption("About " + name);
+//     about->setPictureFile(programFolder + "kestrel2.lib");
+//     about->setProgramName(name);
+//     about->setProgramVersion("Version " + version);
+//     about->setWebsite(webPage);
+//     about->setEmail(supportAddress);
+//     about->setShowAnimation(true);
+//     about->Show();
+
+#include "runtime/Component.h"
+
+#include <QPixmap>
+#include <memory>
+
+namespace glintbox {
+
+class frmAbout;
+
+class CAboutBoxEx : public rt::Component {
+public:
+    static const QUuid classId;
+    static const QUuid interfaceId;
+    static const QString progId;
+
+    CAboutBoxEx();
+    ~CAboutBoxEx() override;
+
+    QUuid ClassId() const override { return classId; }
+    QUuid InterfaceId() const override { return interfaceId; }
+    QString ProgId() const override { return progId; }
+
+    // The members of the default interface, in its order.
+    void setPicture(const QPixmap& picture);
+    void Show();
+    QString Comment() const { return mComment; }
+    void setComment(const QString& comment);
+    bool ShowAnimation() const { return mShowAnimation; }
+    void setShowAnimation(bool animate) { mShowAnimation = animate; }
+    QString Email() const { return mEmail; }
+    void setEmail(const QString& address);
+    QString Website() const { return mWebsite; }
+    void setWebsite(const QString& address);
+    QString ProgramVersion() const { return mProgramVersion; }
+    void setProgramVersion(const QString& version);
+    QString ProgramName() const { return mProgramName; }
+    void setProgramName(const QString& name);
+    QString PictureFile() const { return mPictureFile; }
+    void setPictureFile(const QString& file);
+    QString Caption() const { return mCaption; }
+    void setCaption(const QString& caption);
+
+    // Late bound: the properties above by name ("Picture" takes a QPixmap or
+    // a QImage and has no get) and "Show" (answers true once it has run).
+    bool setProperty(const QString& name, const QVariant& value) override;
+    QVariant property(const QString& name) const override;
+    QVariant invoke(const QString& method, const QVariantList& args = {}) override;
+
+    // The form as it stands, or nullptr before anything made one; for hosts
+    // that look at it (tests, screenshots).
+    frmAbout* form() const { return mForm.get(); }
+
+private:
+    // OK unloads the form; whatever touches it next gets a fresh one.
+    frmAbout& loadedForm();
+
+    std::unique_ptr<frmAbout> mForm;
+    QString mComment, mEmail, mWebsite, mProgramVersion, mProgramName, mPictureFile, mCaption;
+    bool mShowAnimation = false;
+};
+
+}  // namespace glintbox

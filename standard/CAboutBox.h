@@ -1,0 +1,59 @@
+#pragma once
+// plainbox.CAboutBox: a plain About box with an icon, the program name, a
+// copyright line and a comment, opened next to the pointer; OK hides it.
+// Every object drives the library's one About form.
+//
+//     rt::ComPtr<plainbox::CAboutBox> about(new plainbox::CAboutBox);
+//     about->SetInfo("About Tool", "/opt/tool/tool.exe", "Tool 1.0", "Example Ltd.", "");
+//     about->Show();
+
+#include "runtime/Component.h"
+
+namespace plainbox {
+
+class frmAboutBox;
+
+class CAboutBox : public rt::Component {
+public:
+    static const QUuid classId;
+    static const QUuid interfaceId;
+    static const QString progId;
+
+    // Loads the library's About form, hidden.
+    CAboutBox();
+
+    QUuid ClassId() const override { return classId; }
+    QUuid InterfaceId() const override { return interfaceId; }
+    QString ProgId() const override { return progId; }
+
+    // The members of the default interface, in its order.
+    void setComment(const QString& comment);
+    QString Comment() const;
+    // The copyright line is the prefix "Copyright © " followed by the text.
+    void setCopyright(const QString& copyright);
+    QString Copyright() const;
+    // A full path to an icon file or to a program (".exe"); "" shows none.
+    void setIcon(const QString& path);
+    void setProgramName(const QString& name);
+    QString ProgramName() const;
+    void Show();
+    void SetInfo(const QString& FormCaption, const QString& IconFile, const QString& ProgramInfo,
+                 const QString& CopyrightInfo, const QString& CommentInfo);
+    void setCaption(const QString& caption);
+    QString Caption() const;
+
+    // Late bound: "Comment", "Copyright", "ProgramName", "Caption" (get and
+    // let), "Icon" (let), "SetInfo" (five strings) and "Show"; the methods
+    // answer true once they have run.
+    bool setProperty(const QString& name, const QVariant& value) override;
+    QVariant property(const QString& name) const override;
+    QVariant invoke(const QString& method, const QVariantList& args = {}) override;
+
+    // The shared form, for hosts that look at it (tests, screenshots).
+    frmAboutBox& form() const { return mForm; }
+
+private:
+    frmAboutBox& mForm;
+};
+
+}  // namespace plainbox

@@ -1,0 +1,17 @@
+#include "standard/MultiLineTextBox.h"
+
+#include "runtime/OleColor.h"
+
+namespace plainbox {
+
+MultiLineTextBox::MultiLineTextBox(QWidget* parent) : QPlainTextEdit(parent) { initControl(); }
+
+void MultiLineTextBox::setBackColor(int64_t color)
+{
+    mBackColor = color;
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, rt::oleColor(color));
+    setPalette(colours);
+}
+
+}  // namespace plainbox

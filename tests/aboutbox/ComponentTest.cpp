@@ -1,0 +1,77 @@
+// The component as the program and other hosts use it: the properties, the
+// picture from the program folder, and creation by ProgID or class id.
+
+#include "AboutTestSupport.h"
+
+#include "runtime/Component.h"
+
+#include <QDir>
+#include <QImage>
+#include <QSet>
+
+namespace {
+
+using glintbox::CAboutBoxEx;
+
+using AboutComponent = AboutBoxTest;
+
+TEST_F(AboutComponent, PropertiesKeepTheirValuesAndFillTheForm)
+{
+    EXPECT_FALSE(CAboutBoxEx().ShowAnimation()) << "off on a new object";
+    const glintbox::frmAbout& form = *about->form();
+    EXPECT_EQ(about->Caption(), "About Kestrel 98");
+    EXPECT_EQ(form.Caption(), "About Kestrel 98");
+    EXPECT_EQ(about->ProgramName(), "Kestrel 98");
+    EXPECT_EQ(form.lblProgramName.Caption(), "Kestrel 98");
+    EXPECT_EQ(form.lblVersion.Caption(), "Version 2.1");
+    EXPECT_EQ(form.lblWebsite2.Caption(), "https://kestrel98.example/");
+    EXPECT_EQ(form.lblEmail2.Caption(), "help@kestrel98.example");
+    EXPECT_EQ(about->Email(), "help@kestrel98.example");
+}
+
+TEST_F(AboutComponent, PictureComesFromTheProgramFolder)
+{
+    const QString picture = QDir(qEnvironmentVariable("K98_BIN_DIR")).filePath("kestrel2.lib");
+    about->setPictureFile(picture);
+    EXPECT_EQ(about->PictureFile(), picture);
+    EXPECT_EQ(about->form()->imgPict.Picture().size(), QSize(73, 169))
+        << "the picture fills its image exactly";
+
+    about->setPictureFile(QDir(qEnvironmentVariable("K98_BIN_DIR")).filePath("nothing.png"));
+    EXPECT_TRUE(about->form()->imgPict.Picture().isNull());
+}
+
+TEST_F(AboutComponent, CreatedByProgIdOrClassIdAndUsedLateBound)
+{
+    qputenv("K98_COMPONENT_PATH", qgetenv("K98_BIN_DIR"));
+    auto byClassId = rt::CreateObject(CAboutBoxEx::classId.toString());
+    ASSERT_TRUE(byClassId);
+    EXPECT_EQ(byClassId->ProgId(), "glintbox.CAboutBoxEx");
+    EXPECT_EQ(byClassId->InterfaceId(), CAboutBoxEx::interfaceId);
+    EXPECT_NE(CAboutBoxEx::classId, CAboutBoxEx::interfaceId);
+
+    auto box = rt::CreateObject("glintbox.CAboutBoxEx");
+    ASSERT_TRUE(box);
+    EXPECT_TRUE(box->setProperty("Caption", "About Kestrel 98"));
+    EXPECT_TRUE(box->setProperty("ShowAnimation", true));
+    EXPECT_TRUE(box->setProperty("website", "https://kestrel98.example/"));
+    QImage red(73, 169, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    EXPECT_TRUE(box->setProperty("Picture", red));
+    EXPECT_EQ(box->property("Caption").toString(), "About Kestrel 98");
+    EXPECT_EQ(box->property("ShowAnimation"), QVariant(true));
+    EXPECT_EQ(box->property("Website").toString(), "https://kestrel98.example/");
+    EXPECT_FALSE(box->property("Picture").isValid()) << "Picture has no get";
+    EXPECT_FALSE(box->setProperty("Colour", 1));
+
+    fake.onModal = [](QWidget* window) {
+        auto& form = *static_cast<glintbox::frmAbout*>(window);
+        EXPECT_EQ(form.imgPict.Picture().toImage().pixelColor(1, 1), QColor(Qt::red));
+        form.cmdOK.click();
+    };
+    EXPECT_EQ(box->invoke("Show"), QVariant(true));
+    EXPECT_EQ(fake.modalWindows.size(), 1);
+    EXPECT_FALSE(rt::CreateObject("glintbox.CNothing"));
+}
+
+}  // namespace
