@@ -45,9 +45,9 @@ frmAbout::frmAbout()
     : cmdOK(this), Line2(this), Line1(this), shpPict2(this), shpPict(this), lblComment(this),
       shpCover(this), imgCover(this), lblEmail2(this), lblEmail(this), lblWebsite2(this),
       lblWebsite(this), lblAuthor(this), lblVersion(this), lblProgramName(this), imgPict(this),
-      mControls{&cmdOK,      &Line2,       &Line1,     &shpPict2,    &shpPict,   &lblComment,
-                &shpCover,   &imgCover,    &lblEmail2, &lblEmail,    &lblWebsite2, &lblWebsite,
-                &lblAuthor,  &lblVersion,  &lblProgramName, &imgPict}
+      mControls{&cmdOK,     &Line2,       &Line1,      &shpPict2,  &shpPict,    &lblComment,
+                &shpCover,  &imgCover,    &lblEmail2,  &lblEmail,  &lblWebsite2, &lblWebsite,
+                &lblAuthor, &lblVersion,  &lblProgramName, &imgPict}
 {
     setCaption(QStringLiteral("About..."));
     setClientSize(5910, 3300);
