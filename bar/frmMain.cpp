@@ -66,8 +66,6 @@ frmMain::~frmMain()
     mMain::cmdShowProp = nullptr;
 }
 
-int& frmMain::mMain_ItemCount() { return mMain::ItemCount; }
-
 void frmMain::EndProgram()
 {
     mEnded = true;

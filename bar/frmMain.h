@@ -25,7 +25,10 @@ public:
     rt::CommandButton cmdShowProp{this};
     platform::Antenna Antenna1{this};
 
-    int& rowCount() override { return mMain_ItemCount(); }
+    int& rowCount() override;
+    int& insertIndex() override;
+    int& selectedIndex() override;
+    int& keyboardSelection() override { return mSelected; }
 
     // True once start-up decided the process must end (another instance, no
     // icon library); the caller then returns without an event loop.
@@ -44,7 +47,7 @@ public:
     void SetLabels();
     void RepositionItems();
     void WarnFormPosition();
-    int32_t capacity() const;
+    int32_t capacity() const override;
 
     // Items.
     void getAllItems();
@@ -53,7 +56,7 @@ public:
     void storeItems();
 
     // Parking and sliding.
-    void HideDashkeep();
+    void HideDashkeep() override;
     void ShowDashkeep();
     void timer1_Timer();
 
@@ -65,22 +68,17 @@ public:
     void HideGroup();
     void ShowGroupFromIndex(int Index);
     void ShowPropertyBox();
-    static QString GetBetween(const QString& sTarget, const QString& sBefore, const QString& sAfter);
 
     // Keyboard.
-    void ShowTipRoutine(int Index);
-    void DoBeforeKeyDown();
+    void DoBeforeKeyDown() override;
     int Selected() const { return mSelected; }
 
-    int lastInsertIndex() const override { return mMain_ItemCount() - 2; }
-    bool addRowItem(const QString& itemText, const QString& secondText) override;
+    int lastInsertIndex() const override;
     bool isShown() const;
 
     int32_t Position() const { return mPosition; }
     double ColorEnter() const { return mColorEnter; }
     double ColorExit() const { return mColorExit; }
-    // Stored items that did not fit the row; kept in the store after the shown ones.
-    const QStringList& itemsBeyondCapacity() const { return mItemsBeyondCapacity; }
 
 protected:
     void Form_Load() override;
@@ -90,14 +88,24 @@ protected:
     void Form_MouseDown(int Button, int Shift, float X, float Y) override;
     void Form_MouseMove(int Button, int Shift, float X, float Y) override;
     void Form_MouseUp(int Button, int Shift, float X, float Y) override;
-    void Form_KeyDown(int& KeyCode, int& Shift) override;
-    void Form_DragDrop(rt::Control* Source, float X, float Y) override;
-
-    void ItemImg_MouseDown(int Index, int Button, int Shift, float X, float Y) override;
     void ItemImg_MouseMove(int Index, int Button, int Shift, float X, float Y) override;
-    void ItemImg_MouseUp(int Index, int Button, int Shift, float X, float Y) override;
-    void ItemImg_Click(int Index) override;
-    void itemimg_DragDrop(int Index, rt::Control* Source, float X, float Y) override;
+
+    rt::Menu* itemMenu() override;
+    rt::Menu* itemPropertyEntry() override;
+    rt::Menu* backgroundMenu() override;
+    bool holdsGroups() const override { return true; }
+    QString rowFullMessage() const override;
+    QString storedIconSource(const QString& item) const override;
+    bool takesKeys() const override { return isShown(); }
+    bool tipsBelongToBar() const override { return true; }
+    void pressedInEditMode(int Index, int Button) override;
+    void itemHovered(int Index) override;
+    void selectedByKeyboard(int Index) override { ShowGroupFromIndex(Index); }
+    bool openedGroup(const QString& tag) override;
+    void showSettings() override { ShowPropertyBox(); }
+    void leaveAfterRun() override { HideDashkeep(); }
+    void enterEditMode(int index) override;
+    void leaveEditMode(int index) override;
 
     void Label1_MouseDown(int Button, int Shift, float X, float Y);
     void Label1_MouseMove(int Button, int Shift, float X, float Y);
@@ -105,20 +113,10 @@ protected:
     void Label1_Click();
 
 private:
-    static int& mMain_ItemCount();
-    void clearKeyboardSelection();
-    void selectButton(int index);
     bool inGripZone(float X, float Y) const;
-    void switchToEditMode(int index);
-    void switchToExecMode(int index);
-    void dropFiles(platform::HDROP drop);
-    bool askToDereference(const QString& path, QString& target);
-    void finishDrop(int source, int target);
     void EndProgram();
     void showHideFlicker(int times);
     void storePosition();
-    // The icon of one record of the icon library, through a ".qrk" file.
-    bool setLibraryIcon(int index, int16_t record);
 
     bool mEnded = false;
     int32_t mPosition = 0;
@@ -126,12 +124,7 @@ private:
     double mColorExit = -2147483627.0;
     double mColorEnter = -2147483628.0;
     int mSelected = -1;
-    bool mItemPressed = false;
     int mIdleTicks = 0;
-    int mDownShift = 0;
-    int mDownButton = 0;
-    float mDownX = 0, mDownY = 0;
     int32_t mDragAnchor = 0;
     bool mSliding = false;
-    QStringList mItemsBeyondCapacity;
 };

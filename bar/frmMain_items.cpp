@@ -3,82 +3,29 @@
 
 #include "bar/frmMain.h"
 
-#include "core/ItemPicture.h"
-#include "core/ShellEx.h"
 #include "core/Stringbas.h"
 #include "core/mMain.h"
-#include "runtime/Interaction.h"
-
-#include <QFile>
 
 using namespace rt;
 
 namespace {
-
 const QString kItems = QStringLiteral("Items");
+}  // namespace
 
-// The icon source of a stored item string.
-QString iconSourceOf(const QString& item)
+QString frmMain::storedIconSource(const QString& item) const
 {
     if (item.startsWith(QLatin1String("group|"))) {
         const QString icon = Stringbas::StrAfter(item, QStringLiteral("|:"));
         return icon.isEmpty() ? QStringLiteral("group") : icon;
     }
-    const QString target = Stringbas::StrBefore(item, QStringLiteral("|"));
-    return target.isEmpty() ? item : target;
+    return ItemRowForm::storedIconSource(item);
 }
-
-}  // namespace
 
 void frmMain::getAllItems()
 {
-    mItemsBeyondCapacity.clear();
-    int n = 0;
-    for (int i = 0;; ++i) {
-        const QString item = mMain::GetSetting(kItems, QString::number(i));
-        if (item.isEmpty())
-            break;
-        if (n > capacity() - 3) {
-            MsgBox(QStringLiteral("Some items were not created because there is no more space. Use groups "
-                                  "to add more items. "),
-                   vbInformation, mMain::ProductName);
-            // Items that do not fit stay stored, in order, after the shown ones.
-            for (int j = i;; ++j) {
-                const QString rest = mMain::GetSetting(kItems, QString::number(j));
-                if (rest.isEmpty())
-                    break;
-                mItemsBeyondCapacity << rest;
-            }
-            break;
-        }
-        Image& button = loadButton(n);
-        button.Tag = item;
-        // An item whose icon cannot be had now (an unmounted disk, say) keeps
-        // its place with a placeholder rather than vanishing from the list.
-        if (!SetItemIcon(n, iconSourceOf(item)))
-            button.setPicture(ItemPicture::placeholder(devicePixelRatioF()));
-        placeButton(n);
-        ++n;
-    }
-    mMain::ItemCount = n - 1;
+    // Three places stay free for the built-in buttons.
+    mMain::ItemCount = loadStoredRow(kItems, capacity() - 3) - 1;
     getSysItems();
-}
-
-bool frmMain::setLibraryIcon(int index, int16_t record)
-{
-    const QString extracted =
-        ShellEx::ExtractLibIcon(mMain::ProgramFolder + QStringLiteral("kestrel98.lib"), record);
-    if (extracted.isEmpty())
-        return false;
-    const QString renamed = extracted + QStringLiteral(".qrk");
-    QFile::remove(renamed);
-    if (!QFile::rename(extracted, renamed)) {
-        QFile::remove(extracted);
-        return false;
-    }
-    const bool built = SetItemIcon(index, renamed);
-    QFile::remove(renamed);
-    return built;
 }
 
 void frmMain::getSysItems()
@@ -94,49 +41,21 @@ void frmMain::getSysItems()
     mMain::ItemCount += 3;
 }
 
+QString frmMain::rowFullMessage() const
+{
+    return mMain::ProductName +
+           QStringLiteral(" cannot create a new item because it already has too many items. Use groups to add more "
+                          "items. ");
+}
+
 bool frmMain::AddNewItem(const QString& itemText, const QString& secondText)
 {
-    const int index = ++mMain::ItemCount;
-    if (index > capacity()) {
-        Beep();
-        MsgBox(mMain::ProductName + QStringLiteral(" cannot create a new item because it already has too many "
-                                                   "items. Use groups to add more items. "),
-               vbInformation, mMain::ProductName);
-        --mMain::ItemCount;
-        return false;
-    }
-    Image& button = loadButton(index);
-    if (itemText == QLatin1String("sep")) {
-        button.Tag = QStringLiteral("sep");
-        SetItemIcon(index, QStringLiteral("sep"));
-        placeButton(index);
-        return true;
-    }
-    if (itemText.toLower().startsWith(QLatin1String("group|"))) {
-        button.Tag = itemText + QStringLiteral("|:") + secondText;
-        SetItemIcon(index, secondText.isEmpty() ? QStringLiteral("group") : secondText);
-        placeButton(index);
-        return true;
-    }
-    button.Tag = itemText + QStringLiteral("|") + secondText;
-    const bool built = SetItemIcon(index, itemText);
-    placeButton(index);
-    if (!built) {
-        ItemImg.Unload(index);
-        --mMain::ItemCount;
-        return false;
-    }
-    return true;
+    return appendItem(itemText, secondText);
 }
 
 void frmMain::storeItems()
 {
     // The built-in buttons hold the three highest indices and are not stored.
-    const int shown = mMain::ItemCount - 2;
-    for (int i = 0; i < shown; ++i)
-        mMain::SaveSetting(kItems, QString::number(i), ItemImg.exists(i) ? ItemImg[i].Tag : QString());
-    int next = shown;
-    for (const QString& item : mItemsBeyondCapacity)
-        mMain::SaveSetting(kItems, QString::number(next++), item);
+    const int next = storeRow(kItems, mMain::ItemCount - 3);
     mMain::DeleteSetting(kItems, QString::number(next));
 }

@@ -1,5 +1,5 @@
-// The pointer over the bar: the hover frame and tips, the title label, and
-// the background's grip, drag and park gestures.
+// The pointer over the bar: the hover frame and tips, the title label, the
+// background's grip, drag and park gestures; the globals and menus its row uses.
 
 #include "bar/frmMain.h"
 
@@ -7,56 +7,40 @@
 #include "core/MWindow.h"
 #include "core/mMain.h"
 #include "menus/MenuForm.h"
+#include "runtime/CommandButton.h"
 #include "runtime/Interaction.h"
+#include "runtime/Menu.h"
 #include "runtime/Twips.h"
 
 using namespace rt;
 
-void frmMain::clearKeyboardSelection()
-{
-    if (mSelected == -1)
-        return;
-    Shape1.setVisible(false);
-    if (ItemImg.exists(mSelected))
-        ItemImg[mSelected].setBorderStyle(0);
-    mSelected = -1;
-}
+int& frmMain::rowCount() { return mMain::ItemCount; }
+int& frmMain::insertIndex() { return mMain::InsertIndex; }
+int& frmMain::selectedIndex() { return mMain::SelectedIndex; }
 
-void frmMain::ItemImg_MouseMove(int Index, int Button, int, float X, float Y)
+// The built-in buttons stay last: an insertion goes before the mode button
+// at the latest.
+int frmMain::lastInsertIndex() const { return mMain::ItemCount - 2; }
+
+Menu* frmMain::itemMenu() { return mMain::Menus ? &mMain::Menus->mnuSelected : nullptr; }
+Menu* frmMain::itemPropertyEntry() { return mMain::Menus ? &mMain::Menus->mnuProperty : nullptr; }
+Menu* frmMain::backgroundMenu() { return mMain::Menus ? &mMain::Menus->mnuOnForm : nullptr; }
+
+void frmMain::ItemImg_MouseMove(int Index, int Button, int Shift, float X, float Y)
 {
     Label1.setForeColor(static_cast<int64_t>(mColorExit));
-    Image& button = ItemImg[Index];
-    const QString tag = button.Tag;
-    if (!MTooltip::TipShowing) {
-        if (Button == 0) {
-            if (tag == QLatin1String("sep")) {
-                EraseRect();
-            } else {
-                DrawRect(button);
-                if (mMain::ShowTip) {
-                    const QString text = tipTextOf(tag);
-                    if (text.isEmpty())
-                        MTooltip::CancelTip();
-                    else
-                        MTooltip::RequestTip(&button, text, int16_t(Index + 1));
-                }
-                if (!mMain::EditMode && tag.toLower().startsWith(QLatin1String("group|")) && !mMain::GroupOnClick &&
-                    mMain::cmdShowGroup &&
-                    GetBetween(tag, QStringLiteral("|"), QStringLiteral("|:")) != mMain::cmdShowGroup->Tag)
-                    ShowGroup(tag);
-            }
-        } else if (Button == vbLeftButton && mMain::EditMode) {
-            const bool beyondThreshold = std::abs(X - mDownX) > 60 || std::abs(Y - mDownY) > 60;
-            const bool builtIn = tag == QLatin1String("exec") || tag == QLatin1String("prop") ||
-                                 tag == QLatin1String("help");
-            if (beyondThreshold && !builtIn) {
-                mMain::InsertIndex = Index;
-                mMain::SelectedIndex = Index;
-                button.Drag();
-            }
-        }
-    }
-    clearKeyboardSelection();
+    ItemRowForm::ItemImg_MouseMove(Index, Button, Shift, X, Y);
+}
+
+void frmMain::itemHovered(int Index)
+{
+    const QString& tag = ItemImg[Index].Tag;
+    if (mMain::EditMode || mMain::GroupOnClick || !tag.toLower().startsWith(QLatin1String("group|")) ||
+        !mMain::cmdShowGroup)
+        return;
+    // Resting on the group already open does not open it again.
+    if (MenuForm::GetBetween(tag, QStringLiteral("|"), QStringLiteral("|:")) != mMain::cmdShowGroup->Tag)
+        ShowGroup(tag);
 }
 
 bool frmMain::inGripZone(float X, float Y) const
@@ -109,14 +93,16 @@ void frmMain::Form_MouseMove(int Button, int, float X, float Y)
         clearKeyboardSelection();
 }
 
-void frmMain::Form_MouseUp(int Button, int, float X, float Y)
+void frmMain::Form_MouseUp(int Button, int Shift, float X, float Y)
 {
     mSliding = false;
-    if (!mMain::EditMode)
-        return;
-    mMain::InsertIndex = CalcIndex(int32_t(alongOf(X, Y)));
-    if (Button == vbRightButton && mMain::Menus)
-        PopupMenu(mMain::Menus->mnuOnForm);
+    ItemRowForm::Form_MouseUp(Button, Shift, X, Y);
+}
+
+void frmMain::DoBeforeKeyDown()
+{
+    Label1.setBorderStyle(0);
+    ItemRowForm::DoBeforeKeyDown();
 }
 
 void frmMain::Label1_MouseMove(int Button, int, float, float)

@@ -1,15 +1,14 @@
 #include "core/ItemRowForm.h"
 
 #include "core/ItemPicture.h"
-#include "core/Stringbas.h"
 #include "core/ShellEx.h"
 #include "core/mMain.h"
-#include "runtime/Interaction.h"
 #include "runtime/Label.h"
 #include "runtime/OleColor.h"
 #include "runtime/SettingsStore.h"
 #include "runtime/Twips.h"
 
+#include <QFile>
 #include <QImageReader>
 #include <QPainter>
 
@@ -186,6 +185,23 @@ bool ItemRowForm::SetItemIcon(int index, const QString& source)
     return true;
 }
 
+bool ItemRowForm::setLibraryIcon(int index, int16_t record)
+{
+    const QString extracted =
+        ShellEx::ExtractLibIcon(mMain::ProgramFolder + QStringLiteral("kestrel98.lib"), record);
+    if (extracted.isEmpty())
+        return false;
+    const QString renamed = extracted + QStringLiteral(".qrk");
+    QFile::remove(renamed);
+    if (!QFile::rename(extracted, renamed)) {
+        QFile::remove(extracted);
+        return false;
+    }
+    const bool built = SetItemIcon(index, renamed);
+    QFile::remove(renamed);
+    return built;
+}
+
 void ItemRowForm::copyItem(const Image& from, Image& to)
 {
     to.setPicture(from.Picture());
@@ -239,6 +255,9 @@ void ItemRowForm::ClearItemBorders()
 
 void ItemRowForm::Reorder(int source, int target)
 {
+    // Past the end of the row is at its end; the buttons beyond may be
+    // loaded but hidden, and must not take the item.
+    target = std::min(target, rowCount() + 1);
     if (target == source || target == source + 1)
         return;
     if (source < target) {
@@ -248,32 +267,6 @@ void ItemRowForm::Reorder(int source, int target)
         ShiftItemsUp(target, source - 1);
         PutNewItem(target);
     }
-}
-
-QString ItemRowForm::tipTextOf(const QString& tag)
-{
-    if (tag == QLatin1String("edit"))
-        return QStringLiteral("Toggle Edit Mode");
-    if (tag == QLatin1String("exec"))
-        return QStringLiteral("Toggle Exec Mode");
-    if (tag == QLatin1String("prop"))
-        return QStringLiteral("Property");
-    if (tag == QLatin1String("help"))
-        return QStringLiteral("Help");
-    if (tag == QLatin1String("sep"))
-        return QString();
-    return Stringbas::StrAfter(tag, QStringLiteral("|"));
-}
-
-void ItemRowForm::runItem(const QString& tag)
-{
-    QString target = Stringbas::StrBefore(tag, QStringLiteral("|"));
-    if (target.isEmpty())
-        target = tag;
-    if (const int code = ShellEx::SpecialCodeOf(target))
-        ShellEx::ShowSpecialFolder(code);
-    else
-        ShellEx::ShellOpenEx(target);
 }
 
 int ItemRowForm::CalcIndex(int32_t along) const
@@ -286,126 +279,3 @@ int ItemRowForm::CalcIndex(int32_t along) const
 int ItemRowForm::insertIndexOnButton(int index, float along) { return along >= 150 ? index + 1 : index; }
 
 float ItemRowForm::alongOf(float x, float y) { return mMain::IsHorizontal() ? x : y; }
-
-bool ItemRowForm::insertRowItem(int insertIndex, const QString& itemText, const QString& secondText)
-{
-    if (!addRowItem(itemText, secondText))
-        return false;
-    ShiftItemsUp(insertIndex, rowCount() - 1);
-    PutNewItem(insertIndex);
-    return true;
-}
-
-void ItemRowForm::refuseDrop(platform::HDROP drop)
-{
-    Beep();
-    MsgBox(QStringLiteral("You must be in Edit Mode to add items. Click on an icon with two red arrows to switch to "
-                          "Edit Mode."),
-           vbInformation, mMain::ProductName);
-    platform::DragFinish(drop);
-}
-
-QString ItemRowForm::resolveDroppedShortcut(const QString& path)
-{
-    if (!path.endsWith(QLatin1String(".lnk")))
-        return path;
-    Beep();
-    if (MsgBox(QStringLiteral("You have dropped a shortcut (shell link) file. Do you want to dereference the file?"),
-               vbYesNo + vbQuestion, path) == vbYes)
-        return ShellEx::GetLinkTarget(path);
-    const QString target = ShellEx::GetLinkTarget(path);
-    if (!ShellEx::DirExists(target))
-        return path;
-    Beep();
-    const QString question = QStringLiteral("This shortcut (shell link) file seems to point to a folder. ") +
-                             mMain::ProductName +
-                             QStringLiteral(" will not work properly with this file. It is recommended to dereference "
-                                            "this file. Do you want to dereference it?");
-    return MsgBox(question, vbYesNo + vbQuestion, path) == vbYes ? target : path;
-}
-
-void ItemRowForm::takeDroppedFiles(platform::HDROP drop, int insertIndex)
-{
-    const int count = platform::DragQueryFile(drop, -1, nullptr);
-    for (int i = 0; i < count; ++i) {
-        QString path;
-        platform::DragQueryFile(drop, i, &path);
-        path = resolveDroppedShortcut(path);
-        if (path.isEmpty())
-            continue;
-        // "|" separates an item's target from its tip: such a path could
-        // not be stored and would come back pointing elsewhere.
-        if (path.contains(QLatin1Char('|'))) {
-            Beep();
-            MsgBox(QStringLiteral("\"%1\" cannot be added because its name contains the character \"|\".").arg(path),
-                   vbInformation, mMain::ProductName);
-            continue;
-        }
-        insertRowItem(insertIndex, path, Stringbas::GetFileName(path));
-    }
-    platform::DragFinish(drop);
-}
-
-bool ItemRowForm::isSeparator(int index) const
-{
-    return ItemImg.exists(index) && ItemImg[index].Tag == QLatin1String("sep");
-}
-
-int ItemRowForm::firstSelectableAfter(int index)
-{
-    for (int i = index + 1; i <= rowCount(); ++i) {
-        if (!isSeparator(i))
-            return i;
-    }
-    return -1;
-}
-
-int ItemRowForm::walkSelection(int keyCode, int shift, int selected)
-{
-    const int last = rowCount();
-    const bool tab = keyCode == 9;
-    const bool forward = keyCode == 39 || keyCode == 40;
-    const bool backward = keyCode == 37 || keyCode == 38;
-    if (selected == -1)
-        return forward || (tab && shift == 0) ? firstSelectableAfter(-1) : -1;
-    if (tab && shift == 0) {
-        for (int i = selected + 1; i <= last; ++i) {
-            if (isSeparator(i))
-                return firstSelectableAfter(i);
-        }
-        return -1;
-    }
-    if (tab && shift == 1) {
-        if (selected == 0)
-            return -1;
-        int i = selected - 1;
-        if (isSeparator(i))
-            --i;
-        while (i >= 1 && !isSeparator(i))
-            --i;
-        if (i < 1)
-            i = -1;
-        return firstSelectableAfter(i);
-    }
-    if (backward) {
-        if (selected == 0)
-            return -1;
-        int i = selected - 1;
-        while (isSeparator(i)) {
-            if (--i < 1)
-                return -1;
-        }
-        return i;
-    }
-    if (forward) {
-        int i = selected + 1;
-        if (i > last)
-            return -1;
-        while (isSeparator(i)) {
-            if (++i >= last)
-                return -1;
-        }
-        return i;
-    }
-    return -1;
-}

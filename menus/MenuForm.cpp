@@ -1,11 +1,13 @@
 #include "menus/MenuForm.h"
 
+#include "core/Stringbas.h"
 #include "core/mMain.h"
 
 MenuForm::MenuForm(QWidget* parent) : Form(parent)
 {
     setObjectName(QStringLiteral("MenuForm"));
     buildTree();
+    connectCommands();
     // Offered in the background menu of a group window but never usable.
     mnuGrpProperty2.Enabled = false;
     mMain::Menus = this;
@@ -34,4 +36,28 @@ void MenuForm::buildTree()
 
     mnuGrpInsert2.add(mnuGrpNewItem2).add(mnuSep16).add(mnuGrpSeparator2);
     mnuGrpOnForm.add(mnuGrpInsert2).add(mnuSep18).add(mnuGrpProperty2);
+}
+
+void MenuForm::connectCommands()
+{
+    for (rt::Menu* entry : {&mnuNewItem, &mnuFormNewItem})
+        entry->Click = [this] { NewItem(); };
+    for (rt::Menu* entry : {&mnuNewGroup, &mnuNewGroup2})
+        entry->Click = [this] { NewGroup(); };
+    for (rt::Menu* entry : {&mnuSeparator, &mnuFormSeparator})
+        entry->Click = [this] { NewSeparator(); };
+    for (rt::Menu* entry : {&mnuGrpNewItem, &mnuGrpNewItem2})
+        entry->Click = [this] { NewItemGrp(); };
+    for (rt::Menu* entry : {&mnuGrpSeparator, &mnuGrpSeparator2})
+        entry->Click = [this] { NewSeparatorGrp(); };
+    mnuDelete.Click = [this] { mnuDelete_Click(); };
+    mnuGrpDelete.Click = [this] { mnuGrpDelete_Click(); };
+    mnuProperty.Click = [this] { mnuProperty_Click(); };
+    mnuGrpProperty.Click = [this] { mnuGrpProperty_Click(); };
+    mnuFormProperty.Click = [this] { mnuFormProperty_Click(); };
+}
+
+QString MenuForm::GetBetween(const QString& Target, const QString& Before, const QString& After)
+{
+    return Stringbas::StrBetween(Target, Before, After);
 }

@@ -71,6 +71,32 @@ public:
     rt::Menu mnuSep18{"mnuSep18", "-"};
     rt::Menu mnuGrpProperty2{"mnuGrpProperty2", "&Property"};
 
+    // The commands behind the item and background menus. The insertion
+    // point and the button acted on are the globals the popping window set
+    // (InsertIndex, SelectedIndex and their group twins).
+    void NewItem();
+    void NewItemGrp();
+    void NewSeparator();
+    void NewSeparatorGrp();
+    void NewGroup();
+    void mnuDelete_Click();
+    void mnuGrpDelete_Click();
+    void mnuProperty_Click();
+    void mnuGrpProperty_Click();
+    void mnuFormProperty_Click();
+
+    // Copies a group's section (position and items) under a new name; the
+    // old section stays.
+    static void CopyRegistry(const QString& NewName, const QString& OldName);
+    // The text between the first Before and the next After, letter case
+    // ignored; "" when either is missing. For a group's item string with
+    // "|" and "|:" it is the group's name.
+    static QString GetBetween(const QString& Target, const QString& Before, const QString& After);
+
 private:
     void buildTree();
+    void connectCommands();
+    // Properties of a bar button that holds a group, or an ordinary item.
+    void editGroupProperties(int index);
+    void editItemProperties(int index);
 };

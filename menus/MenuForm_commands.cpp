@@ -1,0 +1,226 @@
+// The commands of the item and background menus: new items, separators and
+// groups, deleting, and the item and group property dialogs.
+
+#include "menus/MenuForm.h"
+
+#include "bar/frmMain.h"
+#include "core/MWindow.h"
+#include "core/Stringbas.h"
+#include "core/mMain.h"
+#include "dialogs/CGroup.h"
+#include "dialogs/CProperty.h"
+#include "groups/frmGroup.h"
+#include "runtime/CommandButton.h"
+#include "runtime/Interaction.h"
+
+using namespace rt;
+
+namespace {
+
+const QString kBlankGroup = QStringLiteral("group||:");
+
+// Shows one of the property dialogs, filled with info unless that is empty,
+// and answers its result: "" after Cancel. The object lives only this long.
+template <typename Dialog>
+QString askDialog(const QString& info)
+{
+    ComPtr<Dialog> dialog(new Dialog);
+    if (!info.isEmpty())
+        dialog->setItemInfo(info);
+    dialog->Show();
+    return dialog->ItemInfo();
+}
+
+bool confirmDelete()
+{
+    Beep();
+    return MsgBox(QStringLiteral("Are you sure you want to delete this item?"), vbYesNo + vbQuestion,
+                  mMain::ProductName) == vbYes;
+}
+
+QString sectionOf(const QString& groupName) { return QStringLiteral("group") + groupName; }
+
+bool valueStored(const QString& section, const QString& key)
+{
+    // No default can tell an absent value from a stored one on its own; two
+    // different ones can.
+    return mMain::GetSetting(section, key, QStringLiteral("a")) != QLatin1String("a") ||
+           mMain::GetSetting(section, key, QStringLiteral("b")) != QLatin1String("b");
+}
+
+// A group's section is written with its position and at least the end of
+// its list.
+bool groupStored(const QString& groupName)
+{
+    const QString section = sectionOf(groupName);
+    return valueStored(section, QStringLiteral("Left")) || valueStored(section, QStringLiteral("Top")) ||
+           valueStored(section, QStringLiteral("0"));
+}
+
+void refuseTakenGroupName(const QString& groupName)
+{
+    Beep();
+    MsgBox(QStringLiteral("A group named \"%1\" already exists. Please choose another name for this group. ")
+               .arg(groupName),
+           vbInformation, mMain::ProductName);
+}
+
+}  // namespace
+
+void MenuForm::NewItem()
+{
+    const QString result = askDialog<kestrel98::CProperty>(QString());
+    frmMain* bar = mMain::MainForm;
+    if (result.isEmpty() || !bar)
+        return;
+    MWindow::ForceHideGroup();
+    bar->insertRowItem(mMain::InsertIndex, Stringbas::StrBefore(result, QStringLiteral("|")),
+                       Stringbas::StrAfter(result, QStringLiteral("|")));
+    bar->ClearItemBorders();
+}
+
+void MenuForm::NewGroup()
+{
+    const QString result = askDialog<kestrel98::CGroup>(kBlankGroup);
+    frmMain* bar = mMain::MainForm;
+    if (result.isEmpty() || result == kBlankGroup || !bar)
+        return;
+    MWindow::ForceHideGroup();
+    bar->insertRowItem(mMain::InsertIndex, Stringbas::StrBefore(result, QStringLiteral("|:")),
+                       Stringbas::StrAfter(result, QStringLiteral("|:")));
+    bar->ClearItemBorders();
+}
+
+void MenuForm::NewSeparator()
+{
+    frmMain* bar = mMain::MainForm;
+    if (!bar)
+        return;
+    if (bar->insertRowItem(mMain::InsertIndex, QStringLiteral("sep"), QString()))
+        MWindow::ForceHideGroup();
+    bar->ClearItemBorders();
+}
+
+void MenuForm::NewItemGrp()
+{
+    const QString result = askDialog<kestrel98::CProperty>(QString());
+    frmGroup* group = mMain::GroupForm;
+    if (result.isEmpty() || !group)
+        return;
+    group->insertRowItem(mMain::GroupInsertIndex, Stringbas::StrBefore(result, QStringLiteral("|")),
+                         Stringbas::StrAfter(result, QStringLiteral("|")));
+    group->ClearItemBorders();
+}
+
+void MenuForm::NewSeparatorGrp()
+{
+    frmGroup* group = mMain::GroupForm;
+    if (!group)
+        return;
+    group->insertRowItem(mMain::GroupInsertIndex, QStringLiteral("sep"), QString());
+    group->ClearItemBorders();
+}
+
+void MenuForm::mnuDelete_Click()
+{
+    frmMain* bar = mMain::MainForm;
+    if (!bar || !confirmDelete())
+        return;
+    // A group's section stays in the store; only its button goes.
+    MWindow::ForceHideGroup();
+    bar->removeItem(mMain::SelectedIndex);
+    bar->ClearItemBorders();
+}
+
+void MenuForm::mnuGrpDelete_Click()
+{
+    frmGroup* group = mMain::GroupForm;
+    if (!group || !confirmDelete())
+        return;
+    group->removeItem(mMain::GroupSelectedIndex);
+    group->ClearItemBorders();
+}
+
+void MenuForm::mnuProperty_Click()
+{
+    frmMain* bar = mMain::MainForm;
+    const int index = mMain::SelectedIndex;
+    if (!bar || !bar->ItemImg.exists(index))
+        return;
+    if (bar->ItemImg[index].Tag.toLower().startsWith(QLatin1String("group|")))
+        editGroupProperties(index);
+    else
+        editItemProperties(index);
+}
+
+void MenuForm::editGroupProperties(int index)
+{
+    frmMain* bar = mMain::MainForm;
+    const QString tag = bar->ItemImg[index].Tag;
+    const QString result = askDialog<kestrel98::CGroup>(tag);
+    if (result.isEmpty() || result == tag)
+        return;
+    const QString newName = GetBetween(result, QStringLiteral("|"), QStringLiteral("|:"));
+    const QString oldName = GetBetween(tag, QStringLiteral("|"), QStringLiteral("|:"));
+    // The copy would overwrite the other group's items and position.
+    if (newName != oldName && groupStored(newName)) {
+        refuseTakenGroupName(newName);
+        return;
+    }
+    CopyRegistry(newName, oldName);
+    bar->ItemImg[index].Tag = result;
+    const QString icon = Stringbas::StrAfter(result, QStringLiteral("|:"));
+    bar->SetItemIcon(index, icon.isEmpty() ? QStringLiteral("group") : icon);
+    bar->ClearItemBorders();
+}
+
+void MenuForm::editItemProperties(int index)
+{
+    frmMain* bar = mMain::MainForm;
+    const QString tag = bar->ItemImg[index].Tag;
+    const QString result = askDialog<kestrel98::CProperty>(tag);
+    if (result.isEmpty() || result == tag)
+        return;
+    bar->ItemImg[index].Tag = result;
+    bar->SetItemIcon(index, Stringbas::StrBefore(result, QStringLiteral("|")));
+    bar->ClearItemBorders();
+}
+
+void MenuForm::mnuGrpProperty_Click()
+{
+    frmGroup* group = mMain::GroupForm;
+    const int index = mMain::GroupSelectedIndex;
+    if (!group || !group->ItemImg.exists(index))
+        return;
+    const QString tag = group->ItemImg[index].Tag;
+    const QString result = askDialog<kestrel98::CProperty>(tag);
+    if (result.isEmpty() || result == tag)
+        return;
+    group->ItemImg[index].Tag = result;
+    group->SetItemIcon(index, Stringbas::StrBefore(result, QStringLiteral("|")));
+    group->ClearItemBorders();
+}
+
+void MenuForm::mnuFormProperty_Click()
+{
+    mMain::SettingsPending = true;
+    if (mMain::cmdShowProp)
+        mMain::cmdShowProp->setValue(true);
+}
+
+void MenuForm::CopyRegistry(const QString& NewName, const QString& OldName)
+{
+    const QString newSection = sectionOf(NewName);
+    const QString oldSection = sectionOf(OldName);
+    for (const QString& key : {QStringLiteral("Left"), QStringLiteral("Top")})
+        mMain::SaveSetting(newSection, key, mMain::GetSetting(oldSection, key));
+    int i = 0;
+    for (;; ++i) {
+        const QString value = mMain::GetSetting(oldSection, QString::number(i));
+        if (value.isEmpty())
+            break;
+        mMain::SaveSetting(newSection, QString::number(i), value);
+    }
+    // A longer list that stood under the new name ends at the copied length.
+    mMain::SaveSetting(newSection, QString::number(i), QString());
+}
