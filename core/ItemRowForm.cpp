@@ -255,9 +255,6 @@ void ItemRowForm::ClearItemBorders()
 
 void ItemRowForm::Reorder(int source, int target)
 {
-    // Past the end of the row is at its end; the buttons beyond may be
-    // loaded but hidden, and must not take the item.
-    target = std::min(target, rowCount() + 1);
     if (target == source || target == source + 1)
         return;
     if (source < target) {

@@ -78,7 +78,7 @@ public:
 
     // Moves the item at source so that it stands before target (indices of
     // the row before the move); a move onto itself or its successor does
-    // nothing, a target past the row's end moves it to the end.
+    // nothing.
     void Reorder(int source, int target);
 
     // Reads the stored list of a section ("0", "1", ...) into buttons 0 on,
