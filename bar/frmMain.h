@@ -10,7 +10,6 @@
 #include "runtime/Label.h"
 #include "runtime/Timer.h"
 
-#include <QStringList>
 #include <cstdint>
 
 class frmMain : public ItemRowForm {

@@ -14,7 +14,7 @@ protected:
     void SetUp() override
     {
         BarFixture::SetUp();
-        for (const char* name : {"Tools", "Games", "Fresh", "Old", "New", "Long", "Short", "tools"})
+        for (const char* name : {"Tools", "Games", "Fresh", "Old", "New", "Long", "Short", "fresh"})
             rt::DeleteSetting(mMain::AppName, QStringLiteral("group") + QLatin1String(name));
     }
 

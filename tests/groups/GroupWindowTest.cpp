@@ -4,6 +4,7 @@
 
 #include "tests/groups/GroupFixture.h"
 
+#include "core/MTooltip.h"
 #include "platform/DropFiles.h"
 #include "platform/WindowMessage.h"
 #include "runtime/DragSession.h"
@@ -220,26 +221,6 @@ TEST_F(GroupWindow, TheBackgroundsRightButtonClosesOutsideEditModeAndOpensTheMen
     EXPECT_EQ(mMain::GroupInsertIndex, 3);
 }
 
-TEST_F(GroupWindow, ARightReleaseOnAButtonOpensItsMenuWithPropertyOnlyForItems)
-{
-    storeGroup(QStringLiteral("Tools"), {QStringLiteral("/bin|g0"), QStringLiteral("sep")});
-    load();
-    open(QStringLiteral("Tools"));
-    mMain::EditMode = true;
-    click(&group().ItemImg[0], Qt::RightButton, {}, QPoint(12, 5));
-    ASSERT_EQ(fake.menus.size(), 1);
-    EXPECT_EQ(fake.menus[0].last().name, QStringLiteral("mnuGrpProperty"));
-    EXPECT_TRUE(fake.menus[0].last().enabled);
-    EXPECT_EQ(mMain::GroupInsertIndex, 1);
-    EXPECT_EQ(mMain::GroupSelectedIndex, 0);
-    click(&group().ItemImg[1], Qt::RightButton, {}, QPoint(3, 5));
-    ASSERT_EQ(fake.menus.size(), 2);
-    EXPECT_FALSE(fake.menus[1].last().enabled);
-    EXPECT_EQ(mMain::GroupInsertIndex, 1);
-    EXPECT_EQ(mMain::GroupSelectedIndex, 1);
-    EXPECT_TRUE(group().isVisible());
-}
-
 TEST_F(GroupWindow, DraggingTheBackgroundMovesTheWindowAndTheNextOpeningUsesIt)
 {
     storeGroup(QStringLiteral("Tools"), {QStringLiteral("/bin|g0")});
@@ -314,6 +295,7 @@ TEST_F(GroupWindow, KeysWalkTheRowAndEscClosesTheWindow)
     press(Qt::Key_Right);
     EXPECT_EQ(mMain::GroupSelected, 2);
     EXPECT_EQ(group().ItemImg[2].BorderStyle(), 1);
+    EXPECT_FALSE(MTooltip::TipOwnerIsBar);
     // A selection in the group window holds it against the idle timer.
     fake.cursor = QPoint(500, 600);
     for (int i = 0; i < 4; ++i)

@@ -104,15 +104,11 @@ TEST_F(ItemCommands, OkWithoutChangesChangesNothingAndCopiesNoSection)
 
 TEST_F(ItemCommands, AnItemsNewPropertiesReplaceItsTag)
 {
-    storeItems({QStringLiteral("/bin|b0"), QStringLiteral("sep")});
+    storeItems({QStringLiteral("/bin|b0")});
     loadInEditMode();
     answerItem(QStringLiteral("/usr"), QStringLiteral("Usr"));
     onButton(bar->ItemImg[0], 5, QStringLiteral("mnuProperty"));
     EXPECT_EQ(tagOf(0), QStringLiteral("/usr|Usr"));
-    // A separator has no properties: its menu entry is disabled.
-    onButton(bar->ItemImg[1], 5, QStringLiteral("mnuProperty"));
-    EXPECT_EQ(fake.modalWindows.size(), 1);
-    EXPECT_EQ(tagOf(1), QStringLiteral("sep"));
 }
 
 TEST_F(ItemCommands, ARenameCopiesPositionAndItemsAndEndsTheCopiedList)
@@ -175,6 +171,10 @@ TEST_F(ItemCommands, ARenameOntoAnotherStoredGroupIsRefusedAndChangesNothing)
     onButton(bar->ItemImg[1], 5, QStringLiteral("mnuProperty"));
     EXPECT_EQ(tagOf(1), QStringLiteral("group|Fresh|:"));
     EXPECT_EQ(storedList(section("Fresh")), (QStringList{"/usr|g0", "/etc|g1"}));
+    // Names differing in case only are different groups.
+    answerGroup(QStringLiteral("fresh"));
+    onButton(bar->ItemImg[1], 5, QStringLiteral("mnuProperty"));
+    EXPECT_EQ(tagOf(1), QStringLiteral("group|fresh|:"));
     EXPECT_EQ(fake.messageBoxes.size(), 1);
 }
 
