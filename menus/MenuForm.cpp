@@ -7,6 +7,7 @@ MenuForm::MenuForm(QWidget* parent) : Form(parent)
 {
     setObjectName(QStringLiteral("MenuForm"));
     buildTree();
+    wireMainMenu();
     connectCommands();
     // Offered in the background menu of a group window but never usable.
     mnuGrpProperty2.Enabled = false;

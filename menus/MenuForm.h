@@ -93,9 +93,14 @@ public:
     // "|" and "|:" it is the group's name.
     static QString GetBetween(const QString& Target, const QString& Before, const QString& After);
 
+    // The main menu's About command: the animated About box, or a message
+    // when its picture is missing.
+    void mnuAbout_Click();
+
 private:
     void buildTree();
     void connectCommands();
+    void wireMainMenu();
     // Properties of a bar button that holds a group, or an ordinary item.
     void editGroupProperties(int index);
     void editItemProperties(int index);

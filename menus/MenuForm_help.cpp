@@ -1,0 +1,60 @@
+// The main menu's commands: the information files, the tutorial, the About
+// box, the web pages, a mail to the maker, and Exit.
+
+#include "menus/MenuForm.h"
+
+#include "aboutbox/CAboutBoxEx.h"
+#include "bar/frmMain.h"
+#include "core/ShellEx.h"
+#include "core/Tutorial.h"
+#include "core/mMain.h"
+#include "runtime/Interaction.h"
+#include "runtime/Twips.h"
+
+using namespace rt;
+
+namespace {
+
+const QString ProductWebPage = QStringLiteral("https://kestrel98.example/");
+const QString MakerHomePage = QStringLiteral("https://fenwright.example/");
+const QString SupportAddress = QStringLiteral("help@kestrel98.example");
+const QString ProgramVersion = QStringLiteral("2.1");
+
+void openProgramFile(const QString& name) { ShellEx::ShellOpenEx(mMain::ProgramFolder + name); }
+
+}  // namespace
+
+void MenuForm::wireMainMenu()
+{
+    mnuWhatsNew.Click = [] { openProgramFile(QStringLiteral("whatsnew.txt")); };
+    mnuHintTip.Click = [] { openProgramFile(QStringLiteral("tips.txt")); };
+    mnuBugReport.Click = [] { openProgramFile(QStringLiteral("bug.txt")); };
+    mnuTutorial.Click = [] { Tutorial::Show(); };
+    mnuAbout.Click = [this] { mnuAbout_Click(); };
+    mnuWriteEmail.Click = [] { ShellEx::SendMail(SupportAddress); };
+    mnuGoHome.Click = [] { ShellEx::OpenDocument(MakerHomePage); };
+    mnuGoDashkeep.Click = [] { ShellEx::OpenDocument(ProductWebPage); };
+    mnuExit.Click = [] {
+        if (mMain::MainForm)
+            mMain::MainForm->Unload(vbFormCode);
+    };
+}
+
+void MenuForm::mnuAbout_Click()
+{
+    const QString picture = mMain::ProgramFolder + QStringLiteral("kestrel2.lib");
+    if (!ShellEx::FileExists(picture)) {
+        Beep();
+        MsgBox(QStringLiteral("kestrel2.lib not found."), vbExclamation, mMain::ProductName);
+        return;
+    }
+    ComPtr<glintbox::CAboutBoxEx> about(new glintbox::CAboutBoxEx);
+    about->setCaption(QStringLiteral("About ") + mMain::ProductName);
+    about->setPictureFile(picture);
+    about->setProgramName(mMain::ProductName);
+    about->setProgramVersion(QStringLiteral("Version ") + ProgramVersion);
+    about->setWebsite(ProductWebPage);
+    about->setEmail(SupportAddress);
+    about->setShowAnimation(true);
+    about->Show();
+}
