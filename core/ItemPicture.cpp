@@ -47,7 +47,7 @@ QIcon iconFor(const QString& source)
     if (source.endsWith(QLatin1String(".qrk")))
         return firstIconOfFile(source);
     if (source == QLatin1String("group"))
-        return ShellEx::GetSpecialIcon(ShellEx::GroupIcon);
+        return ShellEx::GetSpecialIcon(ShellEx::DefaultGroupIcon);
     if (const int code = ShellEx::SpecialCodeOf(source))
         return ShellEx::GetSpecialIcon(code);
     return ShellEx::GetFileIcon(source, false);

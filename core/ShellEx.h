@@ -3,22 +3,15 @@
 // Every routine swallows its failures: an empty string, false or a null icon,
 // and nothing is shown to the user.
 
+#include "shared/ShellEx.h"
+
 #include <QIcon>
 #include <QString>
 
 namespace ShellEx {
 
-// Special-item codes of the shell's places.
-enum SpecialCode : int {
-    RecycleBin = 1,
-    ControlPanel = 2,
-    DesktopFolder = 3,
-    MyComputer = 5,
-    FontsFolder = 6,
-    NetworkNeighborhood = 8,
-    PrinterFolder = 9,
-    GroupIcon = 10,
-};
+// Special-item codes of the shell's places, as the dialogs use them.
+using enum shared::SpecialItem;
 
 // The code of one of the six special names (exact case), or 0.
 int SpecialCodeOf(const QString& name);

@@ -76,6 +76,34 @@ private:
 using CreateInstanceFn = Component* (*)(const char* classIdOrProgId);
 constexpr const char* CreateInstanceSymbol = "k98CreateInstance";
 
+// True when id is the class's ProgID (any case) or its class id ("{...}").
+// Classes name themselves through static classId and progId members.
+template <typename Class>
+bool isNamedBy(const QString& id)
+{
+    if (id.startsWith(QLatin1Char('{')))
+        return QUuid::fromString(id) == Class::classId;
+    return id.compare(Class::progId, Qt::CaseInsensitive) == 0;
+}
+
+// The body of a library's factory: a new object of the first of the
+// library's classes that the id names, or nullptr. Nothing is thrown across
+// the library boundary.
+template <typename... Classes>
+Component* createNamed(const char* classIdOrProgId) noexcept
+{
+    if (!classIdOrProgId)
+        return nullptr;
+    try {
+        const QString id = QString::fromUtf8(classIdOrProgId);
+        Component* made = nullptr;
+        ((made = made ? made : (isNamedBy<Classes>(id) ? new Classes : nullptr)), ...);
+        return made;
+    } catch (...) {
+        return nullptr;
+    }
+}
+
 // Creates an object by ProgID ("kestrel98.CProperty") or class id
 // ("{...}"). The library is looked up in the program folder (the folder of the
 // running executable) and in the folders of K98_COMPONENT_PATH.
