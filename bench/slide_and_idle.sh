@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The slide's cost and the bar's idle cost, on a private Xvfb + openbox:
-#  - reveal: the shared dock benchmark's reveal latency (pointer onto the
-#    grip with Behavior "move" until the bar stands at the edge), divided by
-#    the number of slide steps at the default speed gives the frame time;
+#  - slide: Ctrl+Alt+A until the bar stands at the screen's edge, at the
+#    default speed (100 twips a step: 191 repainted steps on a 1280-pixel
+#    screen); the time over the steps is the frame time;
 #  - wake-ups: voluntary context switches of the program over 30 s parked,
 #    and over 30 s after Ctrl+Alt+A with the pointer away (the idle timer
 #    ticks until the bar parks, then nothing runs).
@@ -17,10 +17,8 @@ pids=()
 trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; wait 2>/dev/null || true; rm -rf "$work"' EXIT
 
 mkdir -p "$work/home/.config/Dash97"
-printf '[App]\nFirstTimeEx=no\n[Setting]\nBehavior=move\nTop=3000\n[Items]\n0=/usr/bin|Programs\n1=sep\n' \
+printf '[App]\nFirstTimeEx=no\n[Setting]\nTop=3000\n[Items]\n0=/usr/bin|Programs\n1=sep\n' \
     > "$work/home/.config/Dash97/settings.ini"
-echo "== reveal (Behavior move, Speed 100: a 1280-pixel screen slides in 191 steps)"
-bash "$peer_bench" -q -n 3 -i 1 -s 2 -r -H "$work/home" -- "$kestrel" | grep -E 'reveal|startup'
 
 echo "== wake-ups"
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
@@ -32,12 +30,22 @@ pids+=($!)
 sleep 0.5
 export XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-sed -i 's/^Behavior=move/Behavior=click/' "$XDG_CONFIG_HOME/Dash97/settings.ini"
 "$kestrel" >/dev/null 2>&1 &
 pid=$!
 pids+=($pid)
 sleep 3
 xdotool mousemove 640 700
+window=$(xdotool search --name '^Kestrel 98$' | head -n1)
+bar_x() { xwininfo -id "$window" | awk '/Absolute upper-left X/{print $4}'; }
+echo "== slide (191 steps)"
+for run in 1 2 3 4 5; do
+    start=$(date +%s%N)
+    xdotool key ctrl+alt+a
+    while [ "$(bar_x)" != 0 ]; do :; done
+    end=$(date +%s%N)
+    echo "run $run: $(( (end - start) / 1000000 )) ms in all, $(( (end - start) / 191000 )) us a step"
+    sleep 4  # parks again after three idle ticks
+done
 switches() { awk '/^voluntary_ctxt_switches/{print $2}' "/proc/$pid/status"; }
 before=$(switches); sleep 30; after=$(switches)
 echo "parked, 30 s: $((after - before)) wake-ups"
