@@ -1,7 +1,7 @@
 #include "aboutbox/CAboutBoxEx.h"
 
 #include "aboutbox/frmAbout.h"
-#include "dialogs/LateBinding.h"
+#include "runtime/LateBinding.h"
 #include "shared/Mshared.h"
 
 #include <QDate>
@@ -9,8 +9,8 @@
 
 namespace glintbox {
 
-using kestrel98::guarded;
-using kestrel98::isMember;
+using rt::guarded;
+using rt::isMember;
 
 const QUuid CAboutBoxEx::classId{"{1D6E35DC-A8E1-4195-98CF-806E7A09612B}"};
 const QUuid CAboutBoxEx::interfaceId{"{B2ABA902-ACBD-4188-B8D3-5CF625105371}"};
@@ -164,14 +164,7 @@ QVariant CAboutBoxEx::property(const QString& name) const
 
 QVariant CAboutBoxEx::invoke(const QString& method, const QVariantList&)
 {
-    return guarded(
-        [&] {
-            if (!isMember(method, "Show"))
-                return QVariant();
-            Show();
-            return QVariant(true);
-        },
-        QVariant());
+    return rt::invokeShow(method, [this] { Show(); });
 }
 
 }  // namespace glintbox

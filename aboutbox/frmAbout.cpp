@@ -102,12 +102,12 @@ void frmAbout::createControls()
         {lblVersion, "lblVersion", 4440, 120, 795, 210, tahoma(9), ""},
         {lblProgramName, "lblProgramName", 1320, 120, 1485, 210, tahoma(9, true), ""},
     };
-    for (const auto& spec : labels) {
-        place(spec.label, QString::fromLatin1(spec.name), spec.left, spec.top, spec.width,
-              spec.height);
-        spec.label.setLabelFont(spec.font);
-        spec.label.setCaption(QString::fromLatin1(spec.caption));
-        spec.label.setAutoSize(true);
+    for (const auto& entry : labels) {
+        place(entry.label, QString::fromLatin1(entry.name), entry.left, entry.top, entry.width,
+              entry.height);
+        entry.label.setLabelFont(entry.font);
+        entry.label.setCaption(QString::fromLatin1(entry.caption));
+        entry.label.setAutoSize(true);
     }
     lblEmail2.setCursor(Qt::PointingHandCursor);
     lblWebsite2.setCursor(Qt::PointingHandCursor);

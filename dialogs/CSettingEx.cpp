@@ -1,6 +1,6 @@
 #include "dialogs/CSettingEx.h"
 
-#include "dialogs/LateBinding.h"
+#include "runtime/LateBinding.h"
 #include "dialogs/frmSettingEx.h"
 #include "shared/Mshared.h"
 
@@ -22,14 +22,7 @@ void CSettingEx::Show()
 
 QVariant CSettingEx::invoke(const QString& method, const QVariantList&)
 {
-    return guarded(
-        [&] {
-            if (!isMember(method, "Show"))
-                return QVariant();
-            Show();
-            return QVariant(true);
-        },
-        QVariant());
+    return rt::invokeShow(method, [this] { Show(); });
 }
 
 }  // namespace kestrel98

@@ -1,10 +1,13 @@
 #include "dialogs/ItemInfoDialog.h"
 
 #include "dialogs/ItemInfoForm.h"
-#include "dialogs/LateBinding.h"
+#include "runtime/LateBinding.h"
 #include "shared/Mshared.h"
 
 namespace kestrel98 {
+
+using rt::guarded;
+using rt::isMember;
 
 ItemInfoDialog::ItemInfoDialog(std::unique_ptr<ItemInfoForm> form) : mForm(std::move(form))
 {
@@ -39,14 +42,7 @@ QVariant ItemInfoDialog::property(const QString& name) const
 
 QVariant ItemInfoDialog::invoke(const QString& method, const QVariantList&)
 {
-    return guarded(
-        [&] {
-            if (!isMember(method, "Show"))
-                return QVariant();
-            Show();
-            return QVariant(true);
-        },
-        QVariant());
+    return rt::invokeShow(method, [this] { Show(); });
 }
 
 }  // namespace kestrel98

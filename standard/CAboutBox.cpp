@@ -1,14 +1,14 @@
 #include "standard/CAboutBox.h"
 
-#include "dialogs/LateBinding.h"
+#include "runtime/LateBinding.h"
 #include "shared/Mshared.h"
 #include "standard/DefaultInstance.h"
 #include "standard/frmAboutBox.h"
 
 namespace plainbox {
 
-using kestrel98::guarded;
-using kestrel98::isMember;
+using rt::guarded;
+using rt::isMember;
 
 const QUuid CAboutBox::classId{"{4FEB0B4E-1850-4F18-9D7F-C951AD67D5C2}"};
 const QUuid CAboutBox::interfaceId{"{89E95BEC-73B9-404E-A822-EB843B6C7206}"};

@@ -1,14 +1,14 @@
 #include "standard/CInputBox.h"
 
-#include "dialogs/LateBinding.h"
+#include "runtime/LateBinding.h"
 #include "shared/Mshared.h"
 #include "standard/DefaultInstance.h"
 #include "standard/frmInput.h"
 
 namespace plainbox {
 
-using kestrel98::guarded;
-using kestrel98::isMember;
+using rt::guarded;
+using rt::isMember;
 
 const QUuid CInputBox::classId{"{CCADC6BD-8C83-4AA5-B689-99C738B82284}"};
 const QUuid CInputBox::interfaceId{"{610E0F6B-30B5-48B7-ADC8-28633A67EF90}"};

@@ -1,9 +1,10 @@
 #pragma once
-// Helpers of the library's late-bound entry points.
+// Helpers of a component library's late-bound entry points.
 
 #include <QString>
+#include <QVariant>
 
-namespace kestrel98 {
+namespace rt {
 
 // Member names match without regard to case, as late binding does.
 inline bool isMember(const QString& name, const char* member)
@@ -23,4 +24,19 @@ Result guarded(Call&& call, Result fallback) noexcept
     }
 }
 
-}  // namespace kestrel98
+// The late-bound "Show" every dialog class has: runs show and answers true;
+// any other method answers nothing.
+template <typename ShowCall>
+QVariant invokeShow(const QString& method, ShowCall&& show) noexcept
+{
+    return guarded(
+        [&] {
+            if (!isMember(method, "Show"))
+                return QVariant();
+            show();
+            return QVariant(true);
+        },
+        QVariant());
+}
+
+}  // namespace rt
