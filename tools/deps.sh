@@ -14,10 +14,12 @@ k98_install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-# What building and running the bar needs.
+# What building and running the bar needs, and building and checking its
+# Debian package (dpkg-shlibdeps, desktop-file-validate).
 K98_BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libqt6svg6
     libgl-dev libxcb1-dev libcanberra-dev libgtest-dev libbenchmark-dev xdg-utils adwaita-icon-theme
-    fonts-liberation fonts-dejavu-core)
+    fonts-liberation fonts-dejavu-core
+    dpkg-dev desktop-file-utils)
 # What the virtual display, its window manager and the screenshots need.
 K98_DISPLAY_PACKAGES=(xvfb openbox xdotool x11-utils imagemagick)
 
