@@ -54,11 +54,13 @@ check_tree() {
         runpath=$(readelf -d "$elf" | sed -n 's/.*(RUNPATH).*\[\(.*\)\]/\1/p; s/.*(RPATH).*\[\(.*\)\]/\1/p')
         [ "$runpath" = '$ORIGIN' ] || fail "$(basename "$elf") searches '$runpath' for libraries, expected \$ORIGIN"
     done
-    if env -u LD_LIBRARY_PATH ldd "$folder/kestrel2" | grep -q 'not found'; then
-        ldd "$folder/kestrel2" >&2
+    local libraries
+    libraries=$(env -u LD_LIBRARY_PATH ldd "$folder/kestrel2")
+    if grep -q 'not found' <<<"$libraries"; then
+        echo "$libraries" >&2
         fail "the installed program misses libraries"
     fi
-    if ldd "$folder/kestrel2" | grep -q "$K98_BUILD_DIR"; then fail "the installed program loads libraries from the build"; fi
+    if grep -qF "$K98_BUILD_DIR" <<<"$libraries"; then fail "the installed program loads libraries from the build"; fi
 
     local menu=$root$prefix/share/applications/kestrel98.desktop auto=$root$etc/xdg/autostart/kestrel98.desktop
     desktop-file-validate "$menu" || fail "the menu entry does not validate"
@@ -121,6 +123,10 @@ echo "dpkg-deb -c lists exactly the program, its folder, the entries and the ico
 ROOT=$E2E_TMP/root
 dpkg-deb -x "$DEB" "$ROOT"
 check_tree "$ROOT" /usr /etc
+for elf in "$ROOT"/usr/lib/kestrel98/kestrel2 "$ROOT"/usr/lib/kestrel98/*.so; do
+    sections=$(readelf -S "$elf")
+    if grep -q '\.debug_info' <<<"$sections"; then fail "$(basename "$elf") is packaged with its debugging information"; fi
+done
 start_x 1024 768
 write_settings <<'INI'
 [App]
