@@ -20,6 +20,8 @@ K98_BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-t
     libgl-dev libxcb1-dev libcanberra-dev libgtest-dev libbenchmark-dev xdg-utils adwaita-icon-theme
     fonts-liberation fonts-dejavu-core
     dpkg-dev desktop-file-utils)
+# What the fuzz targets need: clang with libFuzzer and the sanitizers.
+K98_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # What the virtual display, its window manager and the screenshots need.
 K98_DISPLAY_PACKAGES=(xvfb openbox xdotool x11-utils imagemagick)
 

@@ -1,0 +1,12 @@
+// Shortcut files come from anywhere a user can drop a file from.
+#include "platform/ShellLink.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    platform::linkTargetFromBytes(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)),
+                                  QStringLiteral("/tmp/links"));
+    return 0;
+}

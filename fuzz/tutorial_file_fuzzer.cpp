@@ -1,0 +1,11 @@
+// Tutorial.lib sits in the program folder, where anyone who installs may edit it.
+#include "platform/tutorial/TutorialFile.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    tutorview::TutorialFile::parse(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)), 1);
+    return 0;
+}

@@ -1,0 +1,11 @@
+// The URL lists other programs drop on the bar.
+#include "platform/DropFiles.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    platform::localFilesOfUriList(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    return 0;
+}
