@@ -201,14 +201,7 @@ void frmMain::ShowTutorial()
 void frmMain::RefreshSettings(bool wasHorizontal)
 {
     HideDashkeep();
-    mMain::getSpeed();
-    mMain::getBehavior();
-    mMain::getShowTip();
-    mMain::getSmartSlide();
-    mMain::getDirection();
-    mMain::getAppearance();
-    mMain::getSound();
-    mMain::getGroupSetting();
+    mMain::readBarSettings();
     const bool horizontal = mMain::IsHorizontal();
     // The bar keeps its place across the long axis; after a turn the old
     // along-position becomes the new across-position.

@@ -91,6 +91,18 @@ void getGroupSetting()
                    QLatin1String("0");
 }
 
+void readBarSettings()
+{
+    getSpeed();
+    getBehavior();
+    getShowTip();
+    getSmartSlide();
+    getDirection();
+    getAppearance();
+    getSound();
+    getGroupSetting();
+}
+
 bool IsHorizontal() { return Direction == QLatin1String("right") || Direction == QLatin1String("left"); }
 
 }  // namespace mMain

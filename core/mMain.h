@@ -70,6 +70,8 @@ void getDirection();
 void getAppearance();
 void getSound();
 void getGroupSetting();
+// All of the readers above, in their order.
+void readBarSettings();
 
 // True for a bar that runs left to right ("right" or "left").
 bool IsHorizontal();

@@ -13,18 +13,6 @@ void store(const QString& key, const QString& value)
     rt::SaveSetting(mMain::AppName, QStringLiteral("Setting"), key, value);
 }
 
-void readAll()
-{
-    mMain::getSpeed();
-    mMain::getBehavior();
-    mMain::getShowTip();
-    mMain::getSmartSlide();
-    mMain::getDirection();
-    mMain::getAppearance();
-    mMain::getSound();
-    mMain::getGroupSetting();
-}
-
 class Readers : public ::testing::Test {
 protected:
     void SetUp() override
@@ -42,7 +30,7 @@ TEST_F(Readers, EmptyStoreGivesTheDefaults)
     mMain::SmartSlide = true;
     mMain::ButtonLook = true;
     mMain::GroupOnClick = false;
-    readAll();
+    mMain::readBarSettings();
     EXPECT_EQ(mMain::Speed, 100);
     EXPECT_FALSE(mMain::ShowOnMove);
     EXPECT_TRUE(mMain::ShowTip);
@@ -64,7 +52,7 @@ TEST_F(Readers, WordsAreComparedWithTheirCase)
     store(QStringLiteral("Direction"), QStringLiteral("Right"));
     store(QStringLiteral("Appearance"), QStringLiteral("00"));
     store(QStringLiteral("GroupSetting"), QStringLiteral(" 0"));
-    readAll();
+    mMain::readBarSettings();
     EXPECT_FALSE(mMain::ShowTip);
     EXPECT_TRUE(mMain::SmartSlide);
     EXPECT_TRUE(mMain::ShowOnMove);
