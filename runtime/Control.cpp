@@ -5,6 +5,7 @@
 #include "runtime/Twips.h"
 
 #include <QMouseEvent>
+#include <QPointer>
 #include <QWidget>
 
 namespace rt {
@@ -77,13 +78,24 @@ namespace {
 float twipsOf(qreal pixels) { return float(pixels * TwipsPerPixel); }
 }  // namespace
 
+// Handlers may unload the control they belong to (a menu command deleting its
+// button), so each runs from a copy of itself and the control is not touched
+// again once its window is gone.
+template <typename Handler, typename... Args>
+void runHandler(const Handler& handler, Args... args)
+{
+    if (!handler)
+        return;
+    const Handler copy = handler;
+    copy(args...);
+}
+
 void Control::dispatchMousePress(QMouseEvent* event)
 {
     const int button = mouseButtonOf(event);
     mPressedLeft = button == vbLeftButton;
-    if (MouseDown)
-        MouseDown(button, shiftStateOf(event->modifiers()), twipsOf(event->position().x()),
-                  twipsOf(event->position().y()));
+    runHandler(MouseDown, button, shiftStateOf(event->modifiers()), twipsOf(event->position().x()),
+               twipsOf(event->position().y()));
 }
 
 void Control::dispatchMouseMove(QMouseEvent* event)
@@ -92,9 +104,8 @@ void Control::dispatchMouseMove(QMouseEvent* event)
         DragSession::track(event->globalPosition().toPoint());
         return;
     }
-    if (MouseMove)
-        MouseMove(mouseButtonsHeld(event), shiftStateOf(event->modifiers()),
-                  twipsOf(event->position().x()), twipsOf(event->position().y()));
+    runHandler(MouseMove, mouseButtonsHeld(event), shiftStateOf(event->modifiers()),
+               twipsOf(event->position().x()), twipsOf(event->position().y()));
 }
 
 void Control::dispatchMouseRelease(QMouseEvent* event)
@@ -105,15 +116,17 @@ void Control::dispatchMouseRelease(QMouseEvent* event)
         return;
     }
     const int button = mouseButtonOf(event);
-    if (MouseUp)
-        MouseUp(button, shiftStateOf(event->modifiers()), twipsOf(event->position().x()),
-                twipsOf(event->position().y()));
+    const QPointer<QWidget> alive(widget());
+    runHandler(MouseUp, button, shiftStateOf(event->modifiers()), twipsOf(event->position().x()),
+               twipsOf(event->position().y()));
+    if (!alive)
+        return;
     // A click is a left press and release over the same control.
     const bool clicked = mPressedLeft && button == vbLeftButton &&
                          widget()->rect().contains(event->position().toPoint());
     mPressedLeft = false;
-    if (clicked && Click)
-        Click();
+    if (clicked)
+        runHandler(Click);
 }
 
 }  // namespace rt

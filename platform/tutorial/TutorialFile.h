@@ -41,7 +41,9 @@ public:
     static TutorialFile load(const QString& path, int version);
     static TutorialFile parse(const QByteArray& bytes, int version);
 
-    const QList<Page>& pages() const { return mPages; }
+    const QList<Page>& pages() const& { return mPages; }
+    // Taken from a temporary, the pages are moved out rather than left dangling.
+    QList<Page> pages() && { return std::move(mPages); }
 
 private:
     bool readPages(const QStringList& lines);

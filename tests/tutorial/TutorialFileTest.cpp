@@ -170,7 +170,8 @@ TEST(TutorialFile, SurvivesDamagedFiles)
             default: damaged.truncate(at); break;
             }
         }
-        for (const TutorialFile::Page& page : TutorialFile::parse(damaged, Version).pages()) {
+        const TutorialFile parsed = TutorialFile::parse(damaged, Version);
+        for (const TutorialFile::Page& page : parsed.pages()) {
             ASSERT_FALSE(page.title.isEmpty()) << round;
             ASSERT_FALSE(page.paragraphs.isEmpty()) << round;
             for (const QString& paragraph : page.paragraphs)
