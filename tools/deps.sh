@@ -25,12 +25,14 @@ K98_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # What the virtual display, its window manager and the screenshots need.
 K98_DISPLAY_PACKAGES=(xvfb openbox xdotool x11-utils imagemagick)
 
-# Builds the given targets (everything when none are named).
+# Builds the given targets (everything when none are named), with the extra
+# CMake options in K98_CMAKE_OPTIONS if any.
 k98_build() {
     local build_dir=$1
     shift
     local targets=()
     [ $# -gt 0 ] && targets=(--target "$@")
-    cmake -S "$K98_SOURCE_DIR" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    # shellcheck disable=SC2086  # the options are words
+    cmake -S "$K98_SOURCE_DIR" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${K98_CMAKE_OPTIONS:-} >/dev/null
     cmake --build "$build_dir" -j2 "${targets[@]}"
 }
