@@ -29,7 +29,8 @@ start_x() {
     local width=${1:-1024} height=${2:-768}
     Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp 3>"$E2E_TMP/display" 2>/dev/null &
     PIDS+=($!)
-    for _ in $(seq 100); do [ -s "$E2E_TMP/display" ] && break; sleep 0.05; done
+    for _ in $(seq 400); do [ -s "$E2E_TMP/display" ] && break; sleep 0.05; done
+    [ -s "$E2E_TMP/display" ] || fail "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$E2E_TMP/display")"
     if [ -z "${NO_WM:-}" ]; then
         openbox --sm-disable >/dev/null 2>&1 &
