@@ -10,6 +10,10 @@
 #include "platform/Platform.h"
 #include "runtime/Interaction.h"
 
+#include <QPixmapCache>
+
+#include <malloc.h>
+
 using namespace rt;
 
 void frmMain::HideDashkeep()
@@ -31,6 +35,10 @@ void frmMain::HideDashkeep()
     Timer1.setEnabled(false);
     mIdleTicks = 0;
     forgetHoverTarget();
+    // Parked, the bar keeps nothing armed: Qt's pixmap cache, filled by the
+    // icon look-ups, would otherwise wake the program every 30 seconds.
+    QPixmapCache::clear();
+    malloc_trim(0);
 }
 
 void frmMain::ShowDashkeep()
