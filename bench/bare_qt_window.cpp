@@ -1,0 +1,15 @@
+// The yardstick for start-up and memory: the least a Qt Widgets program can
+// be, one plain window the size of a parked bar's grip.
+
+#include <QApplication>
+#include <QWidget>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("bare Qt window"));
+    window.resize(400, 30);
+    window.show();
+    return app.exec();
+}
