@@ -7,6 +7,7 @@
 #include <QCursor>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QLibrary>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
@@ -18,18 +19,49 @@
 
 namespace platform {
 
+// libcanberra and the codecs it pulls in are loaded with the first sound, so a
+// bar without one (the default) never maps them.
 struct QtPlatform::Sound {
+    using Create = int (*)(ca_context**);
+    using Play = int (*)(ca_context*, uint32_t, ...);
+    using Destroy = int (*)(ca_context*);
+
+    QLibrary library{QStringLiteral("canberra"), 0};
+    Create create = nullptr;
+    Play play = nullptr;
+    Destroy destroy = nullptr;
     ca_context* context = nullptr;
+
+    bool ready()
+    {
+        if (context)
+            return true;
+        if (!create) {
+            if (!library.load())
+                return false;
+            create = reinterpret_cast<Create>(library.resolve("ca_context_create"));
+            play = reinterpret_cast<Play>(library.resolve("ca_context_play"));
+            destroy = reinterpret_cast<Destroy>(library.resolve("ca_context_destroy"));
+            if (!create || !play || !destroy) {
+                create = nullptr;
+                return false;
+            }
+        }
+        if (create(&context) != CA_SUCCESS)
+            context = nullptr;
+        return context != nullptr;
+    }
+
+    ~Sound()
+    {
+        if (context)
+            destroy(context);
+    }
 };
 
 QtPlatform::QtPlatform() : mSound(new Sound) {}
 
-QtPlatform::~QtPlatform()
-{
-    if (mSound->context)
-        ca_context_destroy(mSound->context);
-    delete mSound;
-}
+QtPlatform::~QtPlatform() { delete mSound; }
 
 QPoint QtPlatform::cursorPos() { return QCursor::pos(); }
 
@@ -168,13 +200,11 @@ bool QtPlatform::shellOpen(const QString& target) { return startDetached(launchP
 
 void QtPlatform::playSound(const QString& file)
 {
-    if (!mSound->context && ca_context_create(&mSound->context) != CA_SUCCESS) {
-        mSound->context = nullptr;
+    if (!mSound->ready())
         return;
-    }
     // Asynchronous; a missing audio device only makes this fail quietly.
-    ca_context_play(mSound->context, 0, CA_PROP_MEDIA_FILENAME, file.toLocal8Bit().constData(),
-                    nullptr);
+    mSound->play(mSound->context, 0, CA_PROP_MEDIA_FILENAME, file.toLocal8Bit().constData(),
+                 nullptr);
 }
 
 namespace {

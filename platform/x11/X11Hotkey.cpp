@@ -41,7 +41,7 @@ xcb_window_t rootWindow(xcb_connection_t* conn)
 {
     const xcb_setup_t* setup = xcb_get_setup(conn);
     xcb_screen_iterator_t it = xcb_setup_roots_iterator(setup);
-    return it.data ? it.data->root : XCB_WINDOW_NONE;
+    return it.data ? it.data->root : xcb_window_t(XCB_WINDOW_NONE);
 }
 
 // The keycode that produces a keysym (lower-case letters are their ASCII
