@@ -12,8 +12,6 @@
 
 #include <QPixmapCache>
 
-#include <malloc.h>
-
 using namespace rt;
 
 void frmMain::HideDashkeep()
@@ -38,7 +36,6 @@ void frmMain::HideDashkeep()
     // Parked, the bar keeps nothing armed: Qt's pixmap cache, filled by the
     // icon look-ups, would otherwise wake the program every 30 seconds.
     QPixmapCache::clear();
-    malloc_trim(0);
 }
 
 void frmMain::ShowDashkeep()
