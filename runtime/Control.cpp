@@ -76,7 +76,6 @@ int shiftStateOf(Qt::KeyboardModifiers modifiers)
 
 namespace {
 float twipsOf(qreal pixels) { return float(pixels * TwipsPerPixel); }
-}  // namespace
 
 // Handlers may unload the control they belong to (a menu command deleting its
 // button), so each runs from a copy of itself and the control is not touched
@@ -89,6 +88,7 @@ void runHandler(const Handler& handler, Args... args)
     const Handler copy = handler;
     copy(args...);
 }
+}  // namespace
 
 void Control::dispatchMousePress(QMouseEvent* event)
 {

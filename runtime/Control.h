@@ -57,7 +57,7 @@ public:
     void Drag();
 
     MouseHandler MouseDown, MouseMove, MouseUp;
-    std::function<void()> Click, DblClick;
+    std::function<void()> Click;
     DropHandler DragDrop;
 
 protected:

@@ -188,8 +188,7 @@ TEST(Controls, TimerTicksOnlyWhenEnabledWithAnInterval)
     QTest::qWait(30);
     EXPECT_EQ(ticks, 0);
     timer.setInterval(5);
-    QTest::qWaitFor([&] { return ticks >= 2; }, 2000);
-    EXPECT_GE(ticks, 2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 2; }, 2000));
     timer.setEnabled(false);
     const int stopped = ticks;
     QTest::qWait(30);
