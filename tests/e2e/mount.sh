@@ -4,16 +4,7 @@
 # the bar carries on; the items stay stored as they were. The disk is a tmpfs
 # mounted in a private mount namespace, so the test needs root or
 # unprivileged user namespaces; without either it is skipped.
-if [ -z "${K98_PRIVATE_MOUNTS:-}" ]; then
-    export K98_PRIVATE_MOUNTS=1
-    if unshare -m true 2>/dev/null; then
-        exec unshare -m --propagation private bash "$0" "$@"
-    elif unshare -rm true 2>/dev/null; then
-        exec unshare -rm bash "$0" "$@"
-    fi
-    echo "SKIP: no private mount namespace here"
-    exit 77
-fi
+source "$(dirname "$0")/private-mounts.sh"
 source "$(dirname "$0")/x11-session.sh"
 start_x 1024 768
 

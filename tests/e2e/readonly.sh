@@ -4,16 +4,7 @@
 # on SIGTERM without a crash, leaving the file as it was. Read-only bind
 # mounts in a private mount namespace hold even against root; without root or
 # unprivileged user namespaces the test is skipped.
-if [ -z "${K98_PRIVATE_MOUNTS:-}" ]; then
-    export K98_PRIVATE_MOUNTS=1
-    if unshare -m true 2>/dev/null; then
-        exec unshare -m --propagation private bash "$0" "$@"
-    elif unshare -rm true 2>/dev/null; then
-        exec unshare -rm bash "$0" "$@"
-    fi
-    echo "SKIP: no private mount namespace here"
-    exit 77
-fi
+source "$(dirname "$0")/private-mounts.sh"
 source "$(dirname "$0")/x11-session.sh"
 start_x 1024 768
 
