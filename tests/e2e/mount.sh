@@ -10,10 +10,7 @@ start_x 1024 768
 
 disk="$E2E_TMP/media/disk"
 mkdir -p "$disk"
-printf '#!/bin/sh\necho "$(pwd)" >> "%s/here.ran"\n' "$E2E_TMP" > "$E2E_TMP/here.sh"
-chmod +x "$E2E_TMP/here.sh"
-runs() { [ -f "$E2E_TMP/$1.ran" ] && wc -l < "$E2E_TMP/$1.ran" || echo 0; }
-has_runs() { [ "$(runs "$1")" = "$2" ]; }
+recording_script here
 
 write_settings <<INI
 [App]
@@ -39,8 +36,7 @@ echo "an item on a missing disk keeps its place"
 
 mount -t tmpfs k98-disk "$disk" || fail "cannot mount the disk"
 mkdir -p "$disk/tools"
-printf '#!/bin/sh\necho "$(pwd)" >> "%s/away.ran"\n' "$E2E_TMP" > "$disk/tools/away.sh"
-chmod +x "$disk/tools/away.sh"
+recording_script away "$disk/tools/away.sh"
 click_item 25
 wait_until 5 has_runs away 1 || fail "the item did not run once its disk was mounted"
 [ "$(cat "$E2E_TMP/away.ran")" = "$disk/tools" ] || fail "the item did not run in its own folder"

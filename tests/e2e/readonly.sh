@@ -8,10 +8,7 @@ source "$(dirname "$0")/private-mounts.sh"
 source "$(dirname "$0")/x11-session.sh"
 start_x 1024 768
 
-printf '#!/bin/sh\necho ran >> "%s/script.ran"\n' "$E2E_TMP" > "$E2E_TMP/script.sh"
-chmod +x "$E2E_TMP/script.sh"
-runs() { [ -f "$E2E_TMP/script.ran" ] && wc -l < "$E2E_TMP/script.ran" || echo 0; }
-has_runs() { [ "$(runs)" = "$1" ]; }
+recording_script script
 
 write_settings <<INI
 [App]
@@ -35,7 +32,7 @@ use_read_only() {
     xdotool key ctrl+alt+a
     wait_until 5 bar_x_is 0 || fail "$what: the hotkey did not slide the bar in"
     xdotool mousemove 25 215 click 1
-    wait_until 5 has_runs "$expected_runs" || fail "$what: the stored item did not run"
+    wait_until 5 has_runs script "$expected_runs" || fail "$what: the stored item did not run"
     kill -TERM "$BAR_PID"
     wait_until 5 eval '! kill -0 "$BAR_PID" 2>/dev/null' || fail "$what: the bar did not end on SIGTERM"
     wait "$BAR_PID" 2>/dev/null

@@ -7,13 +7,8 @@
 source "$(dirname "$0")/x11-session.sh"
 start_x 1024 768
 
-# Scripts whose runs leave a line in a file.
-for name in first second; do
-    printf '#!/bin/sh\necho "$(pwd)" >> "%s/%s.ran"\n' "$E2E_TMP" "$name" > "$E2E_TMP/$name.sh"
-    chmod +x "$E2E_TMP/$name.sh"
-done
-runs() { [ -f "$E2E_TMP/$1.ran" ] && wc -l < "$E2E_TMP/$1.ran" || echo 0; }
-has_runs() { [ "$(runs "$1")" = "$2" ]; }
+recording_script first
+recording_script second
 
 write_settings <<INI
 [App]

@@ -39,6 +39,17 @@ start_x() {
     fi
 }
 
+# Writes a script that, each time it runs, adds the folder it runs in as a
+# line of $E2E_TMP/NAME.ran; at FILE, or at $E2E_TMP/NAME.sh.
+recording_script() {
+    local name=$1 file=${2:-$E2E_TMP/$1.sh}
+    printf '#!/bin/sh\necho "$(pwd)" >> "%s/%s.ran"\n' "$E2E_TMP" "$name" > "$file"
+    chmod +x "$file"
+}
+# How often the recording script NAME ran; whether that is COUNT.
+runs() { [ -f "$E2E_TMP/$1.ran" ] && wc -l < "$E2E_TMP/$1.ran" || echo 0; }
+has_runs() { [ "$(runs "$1")" = "$2" ]; }
+
 # Writes the settings file from stdin (INI text).
 write_settings() { cat > "$SETTINGS"; }
 
