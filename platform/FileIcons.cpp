@@ -1,6 +1,9 @@
 #include "platform/FileIcons.h"
 
-#include "platform/ShellLaunch.h"
+#include "platform/DesktopEntry.h"
+#include "platform/NamedIcon.h"
+#include "platform/StartKind.h"
+#include "platform/XSettings.h"
 
 #include <QApplication>
 #include <QDir>
@@ -40,34 +43,14 @@ QString folderHoldingTheme(const QString& theme)
     return QString();
 }
 
-// Non-null is not enough: an entry whose image cannot be read draws nothing.
-bool isUsable(const QIcon& icon) { return !icon.isNull() && !icon.pixmap(16, 16).isNull(); }
-
-QIcon themeIcon(const QString& name)
-{
-    if (name.isEmpty())
-        return QIcon();
-    const QIcon icon = QIcon::fromTheme(name);
-    return isUsable(icon) ? icon : QIcon();
-}
-
-// Icon= holds a theme name or an absolute file.
-QIcon desktopEntryIcon(const QString& file)
-{
-    const QString icon = readDesktopEntry(file).icon;
-    if (QDir::isAbsolutePath(icon)) {
-        const QIcon fromFile(icon);
-        return isUsable(fromFile) ? fromFile : QIcon();
-    }
-    return themeIcon(icon);
-}
+QIcon desktopEntryIcon(const QString& file) { return namedIcon(readDesktopEntry(file).icon); }
 
 QIcon mimeTypeIcon(const QString& path)
 {
     const QMimeType type = QMimeDatabase().mimeTypeForFile(path);
-    QIcon icon = themeIcon(type.iconName());
+    QIcon icon = themedIcon(type.iconName());
     if (icon.isNull())
-        icon = themeIcon(type.genericIconName());
+        icon = themedIcon(type.genericIconName());
     return icon;
 }
 
@@ -99,7 +82,7 @@ QIcon styleIcon(QStyle::StandardPixmap which)
     if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
         return QIcon();
     const QIcon icon = QApplication::style()->standardIcon(which);
-    return isUsable(icon) ? icon : QIcon();
+    return isUsableIcon(icon) ? icon : QIcon();
 }
 
 QIcon genericIcon(const QFileInfo& info)
@@ -112,15 +95,28 @@ QIcon typeIcon(const QFileInfo& info)
 {
     const QString path = info.absoluteFilePath();
     if (info.isDir())
-        return themeIcon(QStringLiteral("folder"));
+        return themedIcon(QStringLiteral("folder"));
     QIcon icon;
     if (isDesktopEntryFile(path))
         icon = desktopEntryIcon(path);
-    if (icon.isNull() && info.isFile() && info.isExecutable())
-        icon = themeIcon(QStringLiteral("application-x-executable"));
+    // A document that merely carries the executable bit keeps its type's icon.
+    if (icon.isNull() && startKindFor(path) != StartKind::Open)
+        icon = themedIcon(QStringLiteral("application-x-executable"));
     if (icon.isNull())
         icon = mimeTypeIcon(path);
     return icon;
+}
+
+bool useInstalledTheme(const QString& theme)
+{
+    const QString folder = folderHoldingTheme(theme);
+    if (theme.isEmpty() || folder.isEmpty())
+        return false;
+    QStringList searchPaths = QIcon::themeSearchPaths();
+    if (!searchPaths.contains(folder))
+        QIcon::setThemeSearchPaths(searchPaths << folder);
+    QIcon::setThemeName(theme);
+    return true;
 }
 
 }  // namespace
@@ -131,18 +127,16 @@ void setupIconTheme()
     if (done)
         return;
     done = true;
+    // The settings daemon carries the user's choice; Qt's own guess for some
+    // desktops is a fixed theme whatever the user chose.
+    if (useInstalledTheme(xsettingsString(readXSettings(), "Net/IconThemeName")))
+        return;
     const QString desktopTheme = QIcon::themeName();
     if (!desktopTheme.isEmpty() && desktopTheme != QLatin1String("hicolor"))
         return;
     for (const char* theme : kFallbackThemes) {
-        const QString folder = folderHoldingTheme(QLatin1String(theme));
-        if (folder.isEmpty())
-            continue;
-        QStringList searchPaths = QIcon::themeSearchPaths();
-        if (!searchPaths.contains(folder))
-            QIcon::setThemeSearchPaths(searchPaths << folder);
-        QIcon::setThemeName(QLatin1String(theme));
-        return;
+        if (useInstalledTheme(QLatin1String(theme)))
+            return;
     }
 }
 

@@ -1,6 +1,6 @@
 #include "platform/QtPlatform.h"
 
-#include "platform/ShellLaunch.h"
+#include "platform/Launcher.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -196,7 +196,7 @@ QString QtPlatform::browseForFolder(QWidget* owner, const QString& title)
     return QFileDialog::getExistingDirectory(owner, title);
 }
 
-bool QtPlatform::shellOpen(const QString& target) { return startDetached(launchPlanFor(target)); }
+bool QtPlatform::shellOpen(const QString& target) { return launch(target); }
 
 void QtPlatform::playSound(const QString& file)
 {

@@ -1,5 +1,9 @@
 #include "platform/ShellLaunch.h"
 
+#include "platform/DesktopEntry.h"
+#include "platform/ExecLine.h"
+#include "tests/platform/ScopedEnv.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -8,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-using platform::execArguments;
+using platform::expandExec;
 using platform::LaunchPlan;
 using platform::launchPlanFor;
 
@@ -49,27 +53,6 @@ bool samePlan(const LaunchPlan& plan, const LaunchPlan& expected)
 
 }  // namespace
 
-TEST(DesktopExec, SplitsByTheQuotingRules)
-{
-    EXPECT_EQ(execArguments(QStringLiteral("prog  -a\tb")), QStringList({"prog", "-a", "b"}));
-    EXPECT_EQ(execArguments(QStringLiteral("\"/opt/my app/run\" \"two words\" x")),
-              QStringList({"/opt/my app/run", "two words", "x"}));
-    EXPECT_EQ(execArguments(QStringLiteral(R"(echo "say \"hi\"" "\$HOME" "a\\b" "\`x\`")")),
-              QStringList({"echo", "say \"hi\"", "$HOME", "a\\b", "`x`"}));
-    EXPECT_EQ(execArguments(QStringLiteral("prog \"\" end")), QStringList({"prog", "", "end"}));
-    EXPECT_EQ(execArguments(QStringLiteral("pre\"fix\"ed")), QStringList({"prefixed"}));
-    EXPECT_EQ(execArguments(QString()), QStringList());
-    EXPECT_EQ(execArguments(QStringLiteral("prog \"open")), QStringList());
-}
-
-TEST(DesktopExec, FieldCodesExpandToNothing)
-{
-    EXPECT_EQ(execArguments(QStringLiteral("prog %f %F %u %U %i %c %k --file=%f")),
-              QStringList({"prog", "--file="}));
-    EXPECT_EQ(execArguments(QStringLiteral("prog 100%% %d%n")), QStringList({"prog", "100%"}));
-    EXPECT_EQ(execArguments(QStringLiteral("prog %x 5%")), QStringList({"prog", "%x", "5%"}));
-}
-
 TEST(DesktopEntry, ReadsTheMainGroupOnly)
 {
     QTemporaryDir dir;
@@ -79,6 +62,9 @@ TEST(DesktopEntry, ReadsTheMainGroupOnly)
                           "[Desktop Entry]\r\n"
                           "Type = Application\n"
                           "Name[de]=Programm\n"
+                          "Name=Program\n"
+                          "Terminal=true\nHidden=false\nDBusActivatable=true\nStartupNotify=true\n"
+                          "TryExec=prog\n"
                           "Exec=prog \"a\\\\\\\\b\" x\\sy\n"
                           "Exec=second\n"
                           "Icon=accessories-text-editor\n"
@@ -90,7 +76,12 @@ TEST(DesktopEntry, ReadsTheMainGroupOnly)
     EXPECT_TRUE(entry.readable);
     EXPECT_EQ(entry.type, "Application");
     EXPECT_EQ(entry.exec, "prog \"a\\\\b\" x y");
-    EXPECT_EQ(execArguments(entry.exec), QStringList({"prog", "a\\b", "x", "y"}));
+    EXPECT_EQ(expandExec(entry.exec), QStringList({"prog", "a\\b", "x", "y"}));
+    EXPECT_EQ(entry.name, "Program");
+    EXPECT_EQ(entry.tryExec, "prog");
+    EXPECT_TRUE(entry.terminal && entry.dbusActivatable && entry.startupNotify);
+    EXPECT_FALSE(entry.hidden);
+    EXPECT_EQ(entry.applicationId(), "app");
     EXPECT_EQ(entry.icon, "accessories-text-editor");
     EXPECT_EQ(entry.path, "/tmp");
     EXPECT_EQ(entry.url, "");
@@ -198,4 +189,94 @@ TEST(ShellLaunch, NothingStartsForMissingTargets)
     EXPECT_FALSE(platform::startDetached(launchPlanFor(dir.filePath(QStringLiteral("gone")))));
     EXPECT_FALSE(platform::startDetached({dir.filePath(QStringLiteral("gone")), {}, {}}));
     EXPECT_FALSE(platform::startDetached(LaunchPlan{}));
+}
+
+TEST(ShellLaunch, DesktopEntryRules)
+{
+    QTemporaryDir dir;
+    const QString entry = dir.filePath(QStringLiteral("org.example.App.desktop"));
+    auto planOf = [&](const QByteArray& body) {
+        EXPECT_TRUE(writeFile(entry, "[Desktop Entry]\nType=Application\nName=Example App\n" + body));
+        return launchPlanFor(entry);
+    };
+    EXPECT_FALSE(planOf("Exec=sh\nHidden=true\n").canStart());
+    EXPECT_FALSE(planOf("Exec=sh\nTryExec=/nonexistent/program\n").canStart());
+    EXPECT_FALSE(planOf("Exec=sh\nTryExec=no-such-program-anywhere\n").canStart());
+    EXPECT_TRUE(planOf("Exec=sh\nTryExec=sh\n").canStart());
+    EXPECT_FALSE(planOf("Exec=sh %x\n").canStart());
+    EXPECT_FALSE(planOf("Exec=sh \"open\n").canStart());
+    EXPECT_FALSE(planOf("Name=No command\n").canStart());
+
+    const LaunchPlan activatable = planOf("DBusActivatable=true\nStartupNotify=true\n");
+    EXPECT_TRUE(activatable.canStart());
+    EXPECT_TRUE(activatable.program.isEmpty());
+    EXPECT_EQ(activatable.applicationId, "org.example.App");
+    EXPECT_TRUE(activatable.startupNotify);
+    const LaunchPlan withFallback = planOf("DBusActivatable=true\nExec=prog --name %c\n");
+    EXPECT_EQ(withFallback.applicationId, "org.example.App");
+    EXPECT_TRUE(samePlan(withFallback, {"prog", {"--name", "Example App"}, {}}));
+    EXPECT_FALSE(withFallback.startupNotify);
+}
+
+TEST(ShellLaunch, TerminalEntriesRunInTheUsersTerminal)
+{
+    QTemporaryDir dir;
+    const QString bin = dir.filePath(QStringLiteral("bin"));
+    ASSERT_TRUE(QDir().mkpath(bin));
+    const QString entry = dir.filePath(QStringLiteral("top.desktop"));
+    ASSERT_TRUE(writeFile(entry, "[Desktop Entry]\nName=Top\nExec=top -d \"1 5\"\nTerminal=true\n"));
+    const ScopedEnv path("PATH", bin.toUtf8());
+    const ScopedEnv terminal("TERMINAL", "");
+
+    const LaunchPlan none = launchPlanFor(entry);
+    EXPECT_FALSE(none.canStart());
+    EXPECT_TRUE(none.refusal.contains(QStringLiteral("\"Top\""))) << qPrintable(none.refusal);
+
+    const QString xterm = QDir(bin).filePath(QStringLiteral("xterm"));
+    ASSERT_TRUE(writeFile(xterm, "#!/bin/sh\n", true));
+    EXPECT_TRUE(samePlan(launchPlanFor(entry), {xterm, {"-e", "top", "-d", "1 5"}, {}}));
+
+    const QString chosen = QDir(bin).filePath(QStringLiteral("my-term"));
+    ASSERT_TRUE(writeFile(chosen, "#!/bin/sh\n", true));
+    {
+        const ScopedEnv named("TERMINAL", "my-term");
+        EXPECT_TRUE(samePlan(launchPlanFor(entry), {chosen, {"-e", "top", "-d", "1 5"}, {}}));
+        const QString debian = QDir(bin).filePath(QStringLiteral("x-terminal-emulator"));
+        ASSERT_TRUE(writeFile(debian, "#!/bin/sh\n", true));
+        EXPECT_TRUE(samePlan(launchPlanFor(entry), {debian, {"-e", "top", "-d", "1 5"}, {}}));
+    }
+}
+
+TEST(ShellLaunch, LaunchersOutsideTheApplicationFoldersNeedTrust)
+{
+    QTemporaryDir dir;
+    const QString data = dir.filePath(QStringLiteral("data"));
+    const QString applications = data + QStringLiteral("/applications/sub");
+    ASSERT_TRUE(QDir().mkpath(applications));
+    const ScopedEnv dataHome("XDG_DATA_HOME", data.toUtf8());
+    const QByteArray body = "[Desktop Entry]\nName=Tool\nExec=sh\n";
+
+    const QString downloaded = dir.filePath(QStringLiteral("tool.desktop"));
+    ASSERT_TRUE(writeFile(downloaded, body));
+    EXPECT_TRUE(launchPlanFor(downloaded).askTrust);
+    const QString marked = dir.filePath(QStringLiteral("marked.desktop"));
+    ASSERT_TRUE(writeFile(marked, body, true));
+    EXPECT_FALSE(launchPlanFor(marked).askTrust);
+    const QString installed = applications + QStringLiteral("/tool.desktop");
+    ASSERT_TRUE(writeFile(installed, body));
+    EXPECT_FALSE(launchPlanFor(installed).askTrust);
+    const QString link = dir.filePath(QStringLiteral("site.desktop"));
+    ASSERT_TRUE(writeFile(link, "[Desktop Entry]\nType=Link\nURL=https://example.org/\n"));
+    EXPECT_TRUE(launchPlanFor(link).askTrust);
+}
+
+TEST(ShellLaunch, DocumentsWithTheExecutableBitOpen)
+{
+    QTemporaryDir dir;
+    const QString notes = dir.filePath(QStringLiteral("notes.txt"));
+    ASSERT_TRUE(writeFile(notes, "text", true));
+    EXPECT_TRUE(samePlan(launchPlanFor(notes), {QStringLiteral("xdg-open"), {notes}, {}}));
+    const QString script = dir.filePath(QStringLiteral("old.sh"));
+    ASSERT_TRUE(writeFile(script, "echo old\n", true));
+    EXPECT_TRUE(samePlan(launchPlanFor(script), {QStringLiteral("/bin/sh"), {script}, dir.path()}));
 }

@@ -1,0 +1,13 @@
+#pragma once
+// Wrapping a command line so it runs in the user's terminal emulator.
+
+#include <QStringList>
+
+namespace platform {
+
+// The terminal's command line that runs the given command in a new window:
+// x-terminal-emulator (Debian's choice), else $TERMINAL, else the first known
+// terminal found on PATH. Empty when no terminal is installed.
+QStringList inTerminal(const QStringList& command);
+
+}  // namespace platform

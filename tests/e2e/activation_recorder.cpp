@@ -1,0 +1,54 @@
+// A stand-in for a D-Bus activatable application in the end-to-end tests:
+// owns the bus name given as its first argument on the session bus and, for
+// each call of org.freedesktop.Application.Activate, adds a line to the file
+// given as its second argument: "Activate" and the startup id handed over.
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVirtualObject>
+#include <QFile>
+#include <QVariantMap>
+
+class ApplicationObject : public QDBusVirtualObject {
+public:
+    explicit ApplicationObject(QString recordFile) : mRecordFile(std::move(recordFile)) {}
+
+    QString introspect(const QString&) const override
+    {
+        return QStringLiteral("<interface name=\"org.freedesktop.Application\">"
+                              "<method name=\"Activate\"><arg type=\"a{sv}\" direction=\"in\"/></method>"
+                              "</interface>");
+    }
+
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override
+    {
+        if (message.interface() != QLatin1String("org.freedesktop.Application")
+            || message.member() != QLatin1String("Activate"))
+            return false;
+        const QVariantMap platformData = message.arguments().value(0).toMap();
+        QFile record(mRecordFile);
+        if (record.open(QIODevice::Append))
+            record.write("Activate " + platformData.value(QStringLiteral("desktop-startup-id")).toString().toUtf8()
+                         + '\n');
+        return connection.send(message.createReply());
+    }
+
+private:
+    QString mRecordFile;
+};
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc != 3)
+        return 2;
+    const QString name = QString::fromUtf8(argv[1]);
+    QString path = QLatin1Char('/') + name;
+    path.replace(QLatin1Char('.'), QLatin1Char('/'));
+    ApplicationObject object{QString::fromUtf8(argv[2])};
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.registerVirtualObject(path, &object) || !bus.registerService(name))
+        return 1;
+    return app.exec();
+}

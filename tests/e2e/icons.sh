@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Items show the icons the desktop shows: on a desktop whose Qt theme is a
+# fixed guess (XDG_CURRENT_DESKTOP=GNOME), the theme the settings daemon
+# names is used, and an entry whose icon lies only in /usr/share/pixmaps
+# shows that picture.
+source "$(dirname "$0")/x11-session.sh"
+start_x 1024 768
+export XDG_CURRENT_DESKTOP=GNOME XDG_DATA_HOME="$E2E_TMP/data"
+
+pixmap=/usr/share/pixmaps/openbox.png
+entry=/usr/share/applications/openbox.desktop
+[ -f "$pixmap" ] && [ -f "$entry" ] || fail "openbox's entry and picture are not installed"
+
+# An installed theme of the user's, whose plain-text icon is solid red.
+theme="$XDG_DATA_HOME/icons/K98Test"
+mkdir -p "$theme/16x16/mimetypes"
+cat > "$theme/index.theme" <<INI
+[Icon Theme]
+Name=K98Test
+Inherits=hicolor
+Directories=16x16/mimetypes
+[16x16/mimetypes]
+Size=16
+Context=MimeTypes
+Type=Fixed
+INI
+convert -size 16x16 xc:red "PNG32:$theme/16x16/mimetypes/text-x-generic.png"
+printf 'plain words\n' > "$E2E_TMP/notes.txt"
+
+printf 'Net/IconThemeName "K98Test"\n' > "$E2E_TMP/xsettingsd.conf"
+xsettingsd -c "$E2E_TMP/xsettingsd.conf" >"$E2E_TMP/xsettingsd.log" 2>&1 &
+PIDS+=($!)
+settings_served() { xprop -root -len 0 _XSETTINGS_S0 >/dev/null 2>&1 && grep -q . "$E2E_TMP/xsettingsd.log"; }
+wait_until 10 settings_served || fail "the settings daemon did not start"
+
+write_settings <<INI
+[App]
+FirstTimeEx=no
+[Setting]
+Top=3000
+[Items]
+0=$entry|Openbox
+1=$E2E_TMP/notes.txt|Notes
+INI
+start_bar
+bar_y=200
+xdotool key ctrl+alt+a
+wait_until 5 bar_x_is 0 || fail "hotkey"
+xdotool mousemove 500 600
+import -window root -crop 60x30+0+$bar_y "$E2E_TMP/bar.png"
+cp "$E2E_TMP/bar.png" /tmp/i14/bar.png
