@@ -9,10 +9,20 @@
 #include "platform/DisplaySync.h"
 #include "platform/Platform.h"
 #include "runtime/Interaction.h"
+#include "runtime/StepPacer.h"
 
 #include <QPixmapCache>
 
 using namespace rt;
+
+namespace {
+
+// How long each step of the slide stays on the screen: the speeds differ only
+// in step length, so without a fixed step time every speed would look alike
+// on a fast machine (Slow crosses a 1280-pixel screen in about 0.4 s).
+constexpr std::chrono::microseconds SlideStepTime{2000};
+
+}  // namespace
 
 void frmMain::HideDashkeep()
 {
@@ -66,6 +76,7 @@ void frmMain::ShowDashkeep()
     const int32_t start = along;
     const int32_t speed = mMain::Speed;
     const int32_t sign = mMain::DirectionForward ? -1 : 1;
+    StepPacer pacer(SlideStepTime);
     for (int32_t i = 1;; ++i) {
         const int32_t position = start + sign * speed * i;
         if (horizontal)
@@ -77,6 +88,7 @@ void frmMain::ShowDashkeep()
         const int32_t next = start + sign * speed * (i + 1);
         if (mMain::DirectionForward ? next < 0 : next > 0)
             break;
+        pacer.endStep();
     }
     if (horizontal)
         setLeft(0);

@@ -52,6 +52,8 @@ void frmGroup::createControls()
     cmdCancel.setCaption(QStringLiteral("&Cancel"));
 
     place(lblIconPath, QStringLiteral("lblIconPath"), 120, 1560, 1335, 255);
+    // A long path keeps its start and its file name on the one line beside OK.
+    lblIconPath.setElideMode(Qt::ElideMiddle);
 
     CMDialog.DialogTitle = QStringLiteral("Browse File...");
     CMDialog.Filter = QStringLiteral("Icon Files (*.ico)|*.ico|All Files (*.*)|*.*|");

@@ -3,6 +3,7 @@
 #include "runtime/Control.h"
 #include "runtime/DragSession.h"
 #include "runtime/OleColor.h"
+#include "runtime/SystemLook.h"
 #include "runtime/Twips.h"
 
 #include <QCloseEvent>
@@ -14,6 +15,7 @@ namespace rt {
 
 Form::Form(QWidget* parent) : QWidget(parent)
 {
+    ensureSystemLook();
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
 }

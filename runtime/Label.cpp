@@ -6,6 +6,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace rt {
 
 QFont pointFont(const QString& family, double points, bool bold)
@@ -37,6 +39,14 @@ void Label::setAutoSize(bool autoSize)
 void Label::setWordWrap(bool wrap)
 {
     mWordWrap = wrap;
+    if (mAutoSize)
+        fitToCaption();
+    update();
+}
+
+void Label::setElideMode(Qt::TextElideMode mode)
+{
+    mElideMode = mode;
     update();
 }
 
@@ -78,13 +88,19 @@ void Label::setLabelFont(const QFont& font)
 
 void Label::fitToCaption()
 {
+    // Every line counts: a word-wrapped label keeps its width and grows to
+    // all its wrapped lines; otherwise it takes its widest line.
     const QFontMetrics metrics(font());
-    QString text = mCaption;
-    text.remove(QLatin1Char('&'));
     const int border = mBorderStyle == 1 ? 2 : 0;
-    const int w = metrics.horizontalAdvance(text) + border;
-    const int h = metrics.height() + border;
-    Move(Left(), Top(), toTwips(w), toTwips(h));
+    if (mWordWrap) {
+        const int width = std::max(1, toPixels(Width()) - border);
+        const QRect lines = metrics.boundingRect(QRect(0, 0, width, 0),
+                                                 Qt::TextWordWrap | Qt::TextShowMnemonic, mCaption);
+        Move(Left(), Top(), Width(), toTwips(lines.height() + border));
+        return;
+    }
+    const QSize lines = metrics.size(Qt::TextShowMnemonic, mCaption);
+    Move(Left(), Top(), toTwips(lines.width() + border), toTwips(lines.height() + border));
 }
 
 void Label::paintEvent(QPaintEvent*)
@@ -98,7 +114,13 @@ void Label::paintEvent(QPaintEvent*)
     if (mWordWrap || !mAutoSize)
         flags |= Qt::TextWordWrap;
     const int inset = mBorderStyle == 1 ? 1 : 0;
-    painter.drawText(rect().adjusted(inset, inset, -inset, -inset), flags, mCaption);
+    const QRect area = rect().adjusted(inset, inset, -inset, -inset);
+    if (mElideMode != Qt::ElideNone && !mAutoSize) {
+        const QString shown = QFontMetrics(font()).elidedText(mCaption, mElideMode, area.width());
+        painter.drawText(area, (flags & ~Qt::TextWordWrap) | Qt::TextSingleLine, shown);
+    } else {
+        painter.drawText(area, flags, mCaption);
+    }
     if (mBorderStyle == 1) {
         painter.setPen(QPen(Qt::black, 1));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -24,6 +24,11 @@ public:
     bool WordWrap() const { return mWordWrap; }
     void setWordWrap(bool wrap);
 
+    // A caption too long for a label that does not size itself is shown on
+    // one line with this part left out (Qt::ElideNone: wrapped as usual).
+    Qt::TextElideMode ElideMode() const { return mElideMode; }
+    void setElideMode(Qt::TextElideMode mode);
+
     int64_t ForeColor() const { return mForeColor; }
     void setForeColor(int64_t color);
     int64_t BackColor() const { return mBackColor; }
@@ -50,6 +55,7 @@ private:
     QString mCaption;
     bool mAutoSize = false;
     bool mWordWrap = false;
+    Qt::TextElideMode mElideMode = Qt::ElideNone;
     int64_t mForeColor = 0x80000012;
     int64_t mBackColor = 0x8000000F;
     int mBackStyle = 0;

@@ -107,17 +107,31 @@ void drawRaisedEdges(QPainter& painter, const QRect& r, const QPalette& palette,
     }
 }
 
-// The font made smaller, down to a readable least, until the text fits;
-// a substituted font can be wider than the one the tabs were sized for.
-QFont fittingFont(QFont font, const QString& text, int width)
+// Room for a caption on a tab that is not the current one (the narrower).
+constexpr int CaptionMargin = 2 + 8;
+
+}  // namespace
+
+QFont TabControl::captionFont() const
 {
+    // One font for every tab, made smaller, down to a readable least, until
+    // the longest caption fits: a substituted font can be wider than the one
+    // the tabs were sized for.
+    QFont font = this->font();
     int pixels = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
-    while (pixels > 8 && QFontMetrics(font).horizontalAdvance(text) > width)
+    const auto allFit = [&] {
+        const QFontMetrics metrics(font);
+        for (int i = 0; i < Tabs(); ++i) {
+            const QString caption = QString(mCaptions[i]).remove(QLatin1Char('&'));
+            if (metrics.horizontalAdvance(caption) > tabRect(i).width() - CaptionMargin)
+                return false;
+        }
+        return true;
+    };
+    while (pixels > 8 && !allFit())
         font.setPixelSize(--pixels);
     return font;
 }
-
-}  // namespace
 
 void TabControl::paintTab(QPainter& painter, int index)
 {
@@ -134,7 +148,7 @@ void TabControl::paintTab(QPainter& painter, int index)
 
     const QRect textArea = r.adjusted(4, 2, -4, -1);
     const QString& caption = mCaptions[index];
-    const QFont font = fittingFont(this->font(), caption, textArea.width());
+    const QFont font = captionFont();
     painter.setFont(font);
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
                                    QPalette::ButtonText));

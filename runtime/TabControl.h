@@ -6,6 +6,7 @@
 
 #include "runtime/Control.h"
 
+#include <QFont>
 #include <QRect>
 #include <QStringList>
 #include <QWidget>
@@ -40,6 +41,9 @@ public:
     QRect tabRect(int index) const;
     // The tab under a point (pixels), or -1.
     int tabAt(QPoint point) const;
+    // The one font all captions are drawn in: the control's, made smaller
+    // if the longest caption would not fit its tab.
+    QFont captionFont() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

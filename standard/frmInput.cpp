@@ -1,5 +1,8 @@
 #include "standard/frmInput.h"
 
+#include "runtime/Interaction.h"
+
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -13,6 +16,13 @@ constexpr int32_t FormBeyondPrompt = 1470;
 constexpr int32_t TextBeyondPrompt = 240;
 constexpr int32_t CancelFromRight = 1245;
 constexpr int32_t OKFromRight = 2325;
+// Where the controls under the prompt stand when it has one line.
+constexpr int32_t PromptBottom = 450;
+constexpr int32_t TextTop = 630;
+constexpr int32_t ButtonsTop = 1130;
+constexpr int32_t FormHeight = 1650;
+// Room for the window's frame beside a box as wide as the screen.
+constexpr int32_t FrameAllowance = 240;
 
 // The layout arithmetic is 16-bit: a value out of that range is no value.
 std::optional<int16_t> as16Bit(int32_t value)
@@ -67,8 +77,31 @@ void frmInput::setIcon(const QString& file)
 
 void frmInput::setPrompt(const QString& prompt)
 {
+    Prompt.setWordWrap(false);
     Prompt.setCaption(prompt);
+    wrapPromptToScreen();
     fitToPrompt();
+    makeRoomForPromptLines();
+}
+
+void frmInput::wrapPromptToScreen()
+{
+    // The box may grow only as wide as the screen, so that OK and Cancel stay
+    // on it: a prompt wider than that wraps onto more lines instead.
+    const int32_t widest = rt::Screen::Width() - FormBeyondPrompt - FrameAllowance;
+    if (!Prompt.AutoSize() || Prompt.Width() <= widest)
+        return;
+    Prompt.setWidth(std::max(widest, WidestPromptThatFits));
+    Prompt.setWordWrap(true);
+}
+
+void frmInput::makeRoomForPromptLines()
+{
+    const int32_t extra = std::max(0, Prompt.Top() + Prompt.Height() - PromptBottom);
+    Text.setTop(TextTop + extra);
+    Command1.setTop(ButtonsTop + extra);
+    Command2.setTop(ButtonsTop + extra);
+    setClientSize(Width(), FormHeight + extra);
 }
 
 void frmInput::fitToPrompt()

@@ -24,7 +24,8 @@ public:
 
     // "" empties the icon; a file that holds no picture leaves it as it is.
     void setIcon(const QString& file);
-    // Sets the prompt; one too wide for the box widens it.
+    // Sets the prompt; one too wide for the box widens it, up to the
+    // screen's width, and every line of it is shown.
     void setPrompt(const QString& prompt);
     // Selects the whole text, if there is any, so that typing replaces it.
     void selectText();
@@ -32,6 +33,8 @@ public:
 private:
     void createControls();
     void fitToPrompt();
+    void wrapPromptToScreen();
+    void makeRoomForPromptLines();
 
     void Command1_Click();
     void Command2_Click();

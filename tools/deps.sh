@@ -19,7 +19,7 @@ k98_install_missing() {
 # fresh system to install it on).
 K98_BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libqt6svg6
     libgl-dev libxcb1-dev libcanberra-dev libgtest-dev libbenchmark-dev xdg-utils adwaita-icon-theme
-    fonts-liberation fonts-dejavu-core
+    fonts-liberation fonts-dejavu-core fonts-wine
     dpkg-dev desktop-file-utils debootstrap)
 # What the fuzz targets need: clang with libFuzzer and the sanitizers.
 K98_FUZZ_PACKAGES=(clang libclang-rt-14-dev)

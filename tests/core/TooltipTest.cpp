@@ -7,6 +7,7 @@
 #include "runtime/Image.h"
 #include "runtime/OleColor.h"
 #include "tests/support/FakePlatform.h"
+#include "tests/support/FakeTimerClock.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -87,6 +88,7 @@ protected:
     }
 
     FakePlatform fake;
+    FakeTimerClock clock;
     frmToolTip tip;
     std::function<void()> wiredTick;
     rt::Form row, bar, group;
@@ -111,6 +113,24 @@ TEST_F(TooltipTest, DelayedTipNeedsAQuietPointer)
     tick();
     EXPECT_TRUE(tipShown());
     EXPECT_EQ(tip.lblToolTip.Caption(), QStringLiteral("Editor"));
+}
+
+TEST_F(TooltipTest, TipWaitsAboutHalfASecondAndStaysAboutFive)
+{
+    tip.Timer1.Tick = wiredTick;
+    hover(0);
+    EXPECT_EQ(rt::effectiveInterval(tip.Timer1.Interval()), 55);
+    clock.advance(7 * 55);
+    EXPECT_FALSE(tipShown());
+    clock.advance(55);
+    ASSERT_TRUE(tipShown());
+    EXPECT_EQ(clock.ticks(), 8);
+    clock.advance(90 * 55);
+    EXPECT_TRUE(tipShown());
+    clock.advance(55);
+    EXPECT_FALSE(tipShown());
+    EXPECT_EQ(clock.ticks(), 8 + 91);
+    EXPECT_FALSE(tip.Timer1.Enabled());
 }
 
 TEST_F(TooltipTest, GroupTipShowsOnlyItsName)

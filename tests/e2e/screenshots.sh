@@ -2,7 +2,11 @@
 # The dialogs and boxes of the libraries on a real X server: each is shown
 # the way the program shows it and photographed (the pictures under
 # docs/screenshots are made the same way). Each picture must show a window
-# of the expected size with more than a blank face.
+# of the expected size with more than a blank face. Then whole-screen
+# pictures of what a user sees around the real bar: its hovered title and
+# item, both property dialogs in Edit Mode, every Settings page and the
+# input box with a two-line prompt. With K98_SHOTS_DIR set, every picture is
+# also copied there (that is how docs/screenshots is made).
 source "$(dirname "$0")/x11-session.sh"
 TOOLS="$K98_BIN_DIR/../tools"
 start_x 1024 768
@@ -10,12 +14,107 @@ shots="$E2E_TMP/shots"
 mkdir -p "$shots"
 "$TOOLS/dialog_screenshots" "$shots" >/dev/null 2>&1 || fail "dialog_screenshots failed"
 "$TOOLS/about_screenshots" "$shots" "$K98_BIN_DIR" >/dev/null 2>&1 || fail "about_screenshots failed"
-for picture in settings item-property group-property about-box-flying about-box input-box plain-about-box; do
-    file="$shots/$picture.png"
+check_picture() {
+    local picture=$1 least_width=$2 least_height=$3
+    local file="$shots/$picture.png"
     [ -s "$file" ] || fail "no $picture.png"
     read -r width height colours < <(identify -format '%w %h %k\n' "$file")
-    [ "$width" -gt 150 ] && [ "$height" -gt 80 ] || fail "$picture.png is ${width}x$height"
+    [ "$width" -ge "$least_width" ] && [ "$height" -ge "$least_height" ] || fail "$picture.png is ${width}x$height"
     [ "$colours" -gt 8 ] || fail "$picture.png is nearly blank ($colours colours)"
     echo "$picture: ${width}x$height, $colours colours"
+}
+for picture in settings item-property group-property about-box-flying about-box input-box plain-about-box; do
+    check_picture "$picture" 150 80
 done
+
+# The whole screen, once the window titled TITLE is up (none: at once).
+shoot_screen() {
+    local picture=$1 title=${2:-}
+    if [ -n "$title" ]; then
+        wait_until 10 bash -c "xdotool search --onlyvisible --name '^$title\$' >/dev/null" \
+            || fail "no window \"$title\" for $picture"
+        sleep 0.3
+    fi
+    import -window root "$shots/$picture.png" || fail "could not photograph the screen for $picture"
+    check_picture "$picture" 1024 768
+}
+window_named() { xdotool search --onlyvisible --name "^$1\$" | head -n1; }
+closed() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+
+icons="$E2E_TMP/icons/a folder with a long name/and another one inside it"
+mkdir -p "$icons"
+head -c 766 "$K98_BIN_DIR/kestrel98.lib" > "$icons/tools.ico"
+write_settings <<INI
+[App]
+FirstTimeEx=no
+[Setting]
+Top=3000
+[Items]
+0=/usr/bin|Programs and tools
+1=sep
+2=group|Tools|:$icons/tools.ico
+INI
+bar_y=200
+start_bar
+xdotool mousemove 500 600
+xdotool key ctrl+alt+a
+wait_until 5 bar_x_is 0 || fail "the hotkey did not slide the bar in"
+read -r _ _ bar_width _ < <(geometry_of "$BAR_WINDOW")
+button_x() { echo $((14 + 22 * $1 + 11)); }
+
+# The title sits at the bar's far end, 10 pixels from its edge.
+xdotool mousemove $((bar_width - 14)) $((bar_y + 14))
+sleep 0.5
+shoot_screen bar-hovered-title
+xdotool mousemove "$(button_x 0)" $((bar_y + 12))
+sleep 0.2
+xdotool mousemove "$(button_x 0)" $((bar_y + 14))
+sleep 1  # the tip comes after about half a second
+shoot_screen bar-hovered-item
+
+# Edit Mode: the mode button follows the three items.
+xdotool mousemove "$(button_x 3)" $((bar_y + 15)) click 1
+sleep 0.3
+# An item's menu: Insert, Delete, Property.
+xdotool mousemove "$(button_x 0)" $((bar_y + 15)) click 3
+sleep 0.5
+xdotool key Down Down Down Return
+shoot_screen item-property-edit-mode "Item Property"
+xdotool key Escape
+wait_until 5 closed "Item Property" || fail "the item property dialog did not close"
+xdotool mousemove "$(button_x 2)" $((bar_y + 15)) click 3
+sleep 0.5
+xdotool key Down Down Down Return
+shoot_screen group-property-edit-mode "Group Property"
+xdotool key Escape
+wait_until 5 closed "Group Property" || fail "the group property dialog did not close"
+
+# The background's menu: Insert, Property.
+xdotool mousemove $((bar_width - 80)) $((bar_y + 2)) click 3
+sleep 0.5
+xdotool key Down Down Return
+wait_until 10 bash -c "xdotool search --onlyvisible --name '^Kestrel 98 Property\$' >/dev/null" \
+    || fail "no settings dialog"
+read -r dialog_x dialog_y _ _ < <(geometry_of "$(window_named "Kestrel 98 Property")")
+# Ten tabs, five to a row of 61 x 23 pixels, from 8, 8 in the dialog.
+pages=(behavior speed tooltip direction smart-slide colors picture appearance sound group)
+for page in $(seq 0 9); do
+    xdotool mousemove $((dialog_x + 8 + 61 * (page % 5) + 30)) $((dialog_y + 8 + 23 * (page / 5) + 12)) click 1
+    sleep 0.3
+    shoot_screen "settings-$page-${pages[$page]}"
+done
+xdotool key Escape
+wait_until 5 closed "Kestrel 98 Property" || fail "the settings dialog did not close"
+
+"$TOOLS/show_input_box" "New Group" 'Type a name for the new group.\nIt shows on the bar as a folder of its own.' Tools \
+    >"$E2E_TMP/input.out" 2>&1 &
+input_pid=$!
+PIDS+=($input_pid)
+shoot_screen input-box-two-lines "New Group"
+xdotool key Escape
+wait_until 5 bash -c "! kill -0 $input_pid 2>/dev/null" || fail "the input box did not close"
+
+if [ -n "${K98_SHOTS_DIR:-}" ]; then
+    cp "$shots"/*.png "$K98_SHOTS_DIR"/
+fi
 echo "1 passed, 0 failed"

@@ -104,7 +104,7 @@ field() { dpkg-deb -f "$DEB" "$1"; }
 [ "$(field Maintainer)" = "Kestrel 98 developers <help@kestrel98.example>" ] || fail "maintainer $(field Maintainer)"
 [ -n "$(field Description)" ] || fail "no description"
 DEPENDS=$(field Depends)
-for package in libqt6widgets6 libqt6gui6 libqt6core6 libcanberra0 libxcb1 libc6 libstdc++6 xdg-utils libqt6svg6; do
+for package in libqt6widgets6 libqt6gui6 libqt6core6 libcanberra0 libxcb1 libc6 libstdc++6 xdg-utils libqt6svg6 fonts-wine; do
     echo "$DEPENDS" | tr ',' '\n' | sed 's/^ *//; s/ *(.*//' | grep -qxF "$package" || fail "Depends lacks $package: $DEPENDS"
 done
 echo ", $(field Recommends)," | grep -q ' adwaita-icon-theme,' || fail "Recommends lacks adwaita-icon-theme"

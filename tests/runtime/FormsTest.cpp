@@ -203,7 +203,22 @@ TEST(Colours, SystemAndPlainColourNumbers)
     EXPECT_EQ(qbColor(13), 0xFF00FF);
     // The stored (signed) and the written (unsigned) forms name one colour.
     EXPECT_EQ(oleColor(-2147483628), oleColor(0x80000014));
-    EXPECT_EQ(oleColor(0x80000014), QApplication::palette().color(QPalette::Light));
+}
+
+TEST(Colours, SystemColoursKeepTheirClassicOrderAndQtWidgetsShareThem)
+{
+    const auto lightness = [](int64_t number) { return oleColor(number).lightness(); };
+    EXPECT_GT(lightness(vb3DHighlight), lightness(vb3DLight));
+    EXPECT_GT(lightness(vb3DLight), lightness(vbButtonFace));
+    EXPECT_GT(lightness(vbButtonFace), lightness(vbButtonShadow) + 40);
+    EXPECT_GT(lightness(vbButtonShadow), lightness(vb3DDKShadow));
+    Form form;  // the first form gives Qt's widgets the same colours
+    const QPalette palette = QApplication::palette();
+    EXPECT_EQ(palette.color(QPalette::Button), oleColor(vbButtonFace));
+    EXPECT_EQ(palette.color(QPalette::Light), oleColor(vb3DHighlight));
+    EXPECT_EQ(palette.color(QPalette::Mid), oleColor(vbButtonShadow));
+    EXPECT_EQ(palette.color(QPalette::Shadow), oleColor(vb3DDKShadow));
+    EXPECT_EQ(palette.color(QPalette::ToolTipBase), oleColor(vbInfoBackground));
 }
 
 TEST(Dialogs, MessageBoxesAndBeepsGoThroughThePlatform)

@@ -86,6 +86,31 @@ TEST_F(InputBox, WidthsBeyondSixteenBitsSkipOnlyTheirOwnStep)
         << "a prompt too wide to measure changes nothing";
 }
 
+TEST_F(InputBox, EveryLineOfAPromptIsShownAndTheBoxStaysOnTheScreen)
+{
+    input->setPrompt(QStringLiteral("Name:"));
+    const int32_t oneLine = form.Prompt.Height();
+    const int32_t textTop = form.Text.Top(), okTop = form.Command1.Top(), height = form.Height();
+
+    input->setPrompt(QStringLiteral("Type a name for the new group.\nIt shows on the bar."));
+    const int32_t grown = form.Prompt.Height() - oneLine;
+    EXPECT_GE(grown, oneLine * 9 / 10) << "the second line has room";
+    EXPECT_GE(form.Text.Top(), form.Prompt.Top() + form.Prompt.Height());
+    EXPECT_EQ(form.Command1.Top() - okTop, form.Text.Top() - textTop);
+    EXPECT_EQ(form.Height() - height, form.Text.Top() - textTop);
+
+    // Far wider than the 1024-pixel screen on one line: it wraps instead.
+    input->setPrompt(QStringLiteral("A very long prompt that goes on and on ").repeated(20));
+    EXPECT_LE(form.Width(), 1024 * 15);
+    EXPECT_LE(form.Command2.Left() + form.Command2.Width(), form.Width());
+    EXPECT_GT(form.Prompt.Height(), 3 * oneLine);
+    EXPECT_GE(form.Text.Top(), form.Prompt.Top() + form.Prompt.Height());
+
+    input->setPrompt(QStringLiteral("Name:"));
+    EXPECT_EQ(form.Prompt.Height(), oneLine);
+    EXPECT_EQ(form.Text.Top(), textTop);
+}
+
 TEST_F(InputBox, ShowSelectsTheWholeTextSoTypingReplacesIt)
 {
     for (const QString& initial : {QStringLiteral("abc"), QStringLiteral("old name")}) {
