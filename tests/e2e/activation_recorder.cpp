@@ -4,6 +4,7 @@
 // given as its second argument: "Activate" and the startup id handed over.
 
 #include <QCoreApplication>
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVirtualObject>
@@ -26,7 +27,8 @@ public:
         if (message.interface() != QLatin1String("org.freedesktop.Application")
             || message.member() != QLatin1String("Activate"))
             return false;
-        const QVariantMap platformData = message.arguments().value(0).toMap();
+        // Maps arrive unconverted, as a D-Bus argument.
+        const QVariantMap platformData = qdbus_cast<QVariantMap>(message.arguments().value(0));
         QFile record(mRecordFile);
         if (record.open(QIODevice::Append))
             record.write("Activate " + platformData.value(QStringLiteral("desktop-startup-id")).toString().toUtf8()
