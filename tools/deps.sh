@@ -25,6 +25,11 @@ K98_BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-t
 K98_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # What the virtual display, its window manager and the screenshots need.
 K98_DISPLAY_PACKAGES=(xvfb openbox xdotool x11-utils imagemagick)
+# What the Wayland-session, command and portal tests need: a headless sway
+# with Xwayland, Qt's wayland plugin (the bar must not pick it), a native
+# Wayland client, key presses and screenshots there, a private session bus.
+K98_WAYLAND_TEST_PACKAGES=(sway xwayland qt6-wayland weston wtype grim x11-xserver-utils
+    dbus-daemon dbus-bin python3)
 
 # Builds the given targets (everything when none are named), with the extra
 # CMake options in K98_CMAKE_OPTIONS if any.

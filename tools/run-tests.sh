@@ -10,7 +10,8 @@ BUILD_DIR=${BUILD_DIR:-$K98_SOURCE_DIR/build}
 
 SANITIZE_DIR=${SANITIZE_DIR:-$K98_SOURCE_DIR/build-sanitize}
 
-k98_install_missing "${K98_BUILD_PACKAGES[@]}" "${K98_DISPLAY_PACKAGES[@]}" "${K98_FUZZ_PACKAGES[@]}"
+k98_install_missing "${K98_BUILD_PACKAGES[@]}" "${K98_DISPLAY_PACKAGES[@]}" "${K98_FUZZ_PACKAGES[@]}" \
+    "${K98_WAYLAND_TEST_PACKAGES[@]}"
 k98_build "$BUILD_DIR"
 bash "$K98_SOURCE_DIR/tools/run-fuzz.sh" "${K98_FUZZ_SECONDS:-30}" "$BUILD_DIR/fuzz"
 
