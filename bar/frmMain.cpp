@@ -147,6 +147,8 @@ void frmMain::Form_Load()
 
     platform::DragAcceptFiles(this, true);
     platform::RegisterHotKey(this, HotkeyId, platform::MOD_CONTROL | platform::MOD_ALT, 'A');
+    listenForCommands();
+    bindPortalShortcut();
 
     Antenna1.dispatch(2, platform::Antenna::handleOf(this));
     Antenna1.dispatch(1, platform::WM_DROPFILES);
@@ -253,6 +255,7 @@ void frmMain::Form_Unload(int&)
     MWindow::SetOwnerWindow(nullptr, this, false);
     platform::DragAcceptFiles(this, false);
     platform::UnregisterHotKey(this, HotkeyId);
+    mCommands.close();
     storePosition();
     storeItems();
     FlushSettings();
@@ -271,9 +274,6 @@ void frmMain::Antenna1_OnTrap(qintptr, int nMsg, qintptr wParam, qintptr)
         dropFiles(wParam);
         return;
     }
-    if (nMsg == platform::WM_HOTKEY && wParam == HotkeyId) {
-        ShowDashkeep();
-        Show();
-        activateWindow();
-    }
+    if (nMsg == platform::WM_HOTKEY && wParam == HotkeyId)
+        ShowFromKey();
 }

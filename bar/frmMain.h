@@ -5,7 +5,9 @@
 
 #include "core/ItemRowForm.h"
 #include "platform/Antenna.h"
+#include "platform/CommandServer.h"
 #include "platform/DropFiles.h"
+#include "platform/PortalShortcut.h"
 #include "runtime/CommandButton.h"
 #include "runtime/Label.h"
 #include "runtime/Timer.h"
@@ -62,6 +64,10 @@ public:
     // Messages the antenna traps: the hotkey and dropped files.
     void Antenna1_OnTrap(qintptr hWnd, int nMsg, qintptr wParam, qintptr lParam);
 
+    // Asked from outside: the hotkey, a command from a key the desktop binds.
+    void ShowFromKey();
+    void obeyCommand(const QByteArray& word);
+
     // Running items and the group window.
     void ShowGroup(const QString& GroupTag);
     void HideGroup();
@@ -116,6 +122,8 @@ private:
     void EndProgram();
     void showHideFlicker(int times);
     void storePosition();
+    void listenForCommands();
+    void bindPortalShortcut();
 
     bool mEnded = false;
     int32_t mPosition = 0;
@@ -126,4 +134,6 @@ private:
     int mIdleTicks = 0;
     int32_t mDragAnchor = 0;
     bool mSliding = false;
+    platform::CommandServer mCommands{this};
+    platform::PortalShortcut mPortalShortcut{this};
 };

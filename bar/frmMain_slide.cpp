@@ -102,9 +102,12 @@ void frmMain::ShowDashkeep()
 void frmMain::timer1_Timer()
 {
     const QPoint cursor = platform::services().cursorPos();
+    // Under Xwayland the polled position stays where the pointer left the X
+    // windows for a native Wayland one; the server then reports it over none.
+    const auto stillThere = [] { return platform::services().pointerOverAnyWindow(); };
     if (mMain::GroupVisible && mMain::GroupForm) {
         const frmGroup* group = mMain::GroupForm;
-        const bool inside = group->Left() / 15 <= cursor.x() &&
+        const bool inside = stillThere() && group->Left() / 15 <= cursor.x() &&
                             cursor.x() <= group->Left() / 15 + group->Width() / 15 &&
                             group->Top() / 15 <= cursor.y() &&
                             cursor.y() <= group->Top() / 15 + group->Height() / 15;
@@ -118,7 +121,7 @@ void frmMain::timer1_Timer()
         return;
     }
     const int coordinate = mMain::IsHorizontal() ? cursor.y() : cursor.x();
-    if (mPositionPx <= coordinate && coordinate <= mPositionPx + 30) {
+    if (mPositionPx <= coordinate && coordinate <= mPositionPx + 30 && stillThere()) {
         mIdleTicks = 0;
     } else if (mSelected == -1 && ++mIdleTicks >= 3) {
         HideDashkeep();

@@ -2,15 +2,80 @@
 
 #include "bar/frmMain.h"
 #include "core/mMain.h"
+#include "platform/CommandSocket.h"
 #include "platform/FileIcons.h"
 #include "platform/ShutdownSignals.h"
+#include "platform/WindowSystem.h"
 #include "runtime/Twips.h"
 
 #include <QApplication>
 
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+// What the command line asks for: an exit status when the process is done
+// already, and whether the bar it starts slides in once loaded.
+struct Request {
+    int exitStatus = -1;
+    bool showOnceLoaded = false;
+};
+
+// --show, --hide and --toggle go to the bar running on this display; with
+// none running, --show and --toggle start one that slides in.
+Request handleCommandLine(int argc, char** argv)
+{
+    if (argc < 2)
+        return {};
+    const QByteArray option(argv[1]);
+    const QByteArray word = option.startsWith("--") ? option.mid(2) : QByteArray();
+    if (argc > 2 || !platform::isBarCommand(word)) {
+        std::fputs("usage: kestrel2 [--show | --hide | --toggle]\n", stderr);
+        return {2, false};
+    }
+    if (platform::sendBarCommand(platform::commandSocketPath(), word) || word == "hide")
+        return {0, false};
+    return {-1, true};
+}
+
+// Decides the platform before the application exists. The choice goes into
+// the arguments, not the environment, so that programs the bar starts keep
+// the session's own.
+bool chooseWindowSystem(std::vector<char*>& arguments)
+{
+    static QByteArray chosen;
+    const QByteArray requested = qgetenv("QT_QPA_PLATFORM");
+    chosen = platform::platformToUse(requested);
+    if (chosen.startsWith("xcb") && !platform::x11Reachable()) {
+        std::fprintf(stderr,
+                     "kestrel2: no X server answers on DISPLAY \"%s\". Kestrel 98 runs on X11, or on Xwayland "
+                     "in a Wayland session.\n",
+                     qgetenv("DISPLAY").constData());
+        return false;
+    }
+    if (chosen != requested) {
+        static char option[] = "-platform";
+        arguments.push_back(option);
+        arguments.push_back(chosen.data());
+    }
+    return true;
+}
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    const Request request = handleCommandLine(argc, argv);
+    if (request.exitStatus >= 0)
+        return request.exitStatus;
+    std::vector<char*> arguments{argv[0]};
+    if (!chooseWindowSystem(arguments))
+        return 1;
+    int argumentCount = int(arguments.size());
+    arguments.push_back(nullptr);
+
+    QApplication app(argumentCount, arguments.data());
     app.setApplicationName(mMain::AppName);
     app.setQuitOnLastWindowClosed(false);
     platform::setupIconTheme();
@@ -20,5 +85,7 @@ int main(int argc, char** argv)
     bar->Load();
     if (bar->Ended())
         return 0;
+    if (request.showOnceLoaded)
+        bar->ShowFromKey();
     return app.exec();
 }

@@ -35,6 +35,10 @@ public:
 
     // Screen and pointer, in pixels of the primary screen.
     virtual QPoint cursorPos() = 0;
+    // False when the display server reports the pointer over no window at
+    // all: under Xwayland it is then on a native Wayland window, and
+    // cursorPos() only tells where it left the X windows.
+    virtual bool pointerOverAnyWindow() = 0;
     virtual QSize screenSize() = 0;
     // The part of the screen not covered by panels (EWMH struts).
     virtual QRect availableGeometry() = 0;

@@ -1,6 +1,7 @@
 #include "platform/QtPlatform.h"
 
 #include "platform/Launcher.h"
+#include "platform/WindowSystem.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -64,6 +65,8 @@ QtPlatform::QtPlatform() : mSound(new Sound) {}
 QtPlatform::~QtPlatform() { delete mSound; }
 
 QPoint QtPlatform::cursorPos() { return QCursor::pos(); }
+
+bool QtPlatform::pointerOverAnyWindow() { return pointerOverAnyX11Window(); }
 
 QSize QtPlatform::screenSize()
 {

@@ -12,6 +12,7 @@ public:
     ~QtPlatform() override;
 
     QPoint cursorPos() override;
+    bool pointerOverAnyWindow() override;
     QSize screenSize() override;
     QRect availableGeometry() override;
     void beep() override;

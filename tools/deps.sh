@@ -27,6 +27,12 @@ K98_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 K98_DISPLAY_PACKAGES=(xvfb openbox xdotool x11-utils imagemagick)
 # The launch tests: a settings daemon naming the icon theme, a private session bus.
 K98_DISPLAY_PACKAGES+=(xsettingsd dbus-daemon)
+# What the Wayland-session, command and portal tests need: a headless sway
+# with Xwayland, Qt's wayland plugin (the bar must not pick it), a native
+# Wayland client, key presses and screenshots there, a private session bus,
+# and the Wayland client library and scanner for the test's virtual pointer.
+K98_WAYLAND_TEST_PACKAGES=(sway xwayland qt6-wayland weston wtype grim x11-xserver-utils
+    dbus-daemon dbus-bin python3 libwayland-dev)
 
 # Builds the given targets (everything when none are named), with the extra
 # CMake options in K98_CMAKE_OPTIONS if any.

@@ -10,7 +10,8 @@ BUILD_DIR=${BUILD_DIR:-$K98_SOURCE_DIR/build}
 
 SANITIZE_DIR=${SANITIZE_DIR:-$K98_SOURCE_DIR/build-sanitize}
 
-k98_install_missing "${K98_BUILD_PACKAGES[@]}" "${K98_DISPLAY_PACKAGES[@]}" "${K98_FUZZ_PACKAGES[@]}"
+k98_install_missing "${K98_BUILD_PACKAGES[@]}" "${K98_DISPLAY_PACKAGES[@]}" "${K98_FUZZ_PACKAGES[@]}" \
+    "${K98_WAYLAND_TEST_PACKAGES[@]}"
 k98_build "$BUILD_DIR"
 bash "$K98_SOURCE_DIR/tools/run-fuzz.sh" "${K98_FUZZ_SECONDS:-30}" "$BUILD_DIR/fuzz"
 
@@ -21,6 +22,8 @@ bash "$K98_SOURCE_DIR/tools/run-fuzz.sh" "${K98_FUZZ_SECONDS:-30}" "$BUILD_DIR/f
 K98_CMAKE_OPTIONS=-DK98_SANITIZE=ON k98_build "$SANITIZE_DIR"
 reports="$SANITIZE_DIR/sanitizer-reports"
 rm -rf "$reports" && mkdir -p "$reports"
+# The Wayland-session test runs its programs as an unprivileged user.
+chmod 1777 "$reports"
 sanitized=0
 (
     cd "$SANITIZE_DIR"

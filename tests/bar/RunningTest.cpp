@@ -320,3 +320,33 @@ TEST_F(Running, TheHotkeyOnAShownBarLeavesItInPlace)
 }
 
 }  // namespace
+
+TEST_F(Running, APointerTheServerNoLongerReportsOverAWindowCountsAsAway)
+{
+    // Under Xwayland the pointer went to a native Wayland window: the polled
+    // position stays on the bar, the server reports it over no window.
+    frmMain& b = load();
+    showBar();
+    fake.cursor = QPoint(1020, 10);
+    fake.pointerOverWindow = true;
+    for (int i = 0; i < 4; ++i)
+        b.timer1_Timer();
+    EXPECT_EQ(b.Left(), 0);
+    fake.pointerOverWindow = false;
+    b.timer1_Timer();
+    b.timer1_Timer();
+    EXPECT_EQ(b.Left(), 0);
+    b.timer1_Timer();
+    EXPECT_TRUE(parked());
+
+    showBar();
+    mMain::GroupVisible = true;
+    frmGroup* group = mMain::GroupForm;
+    group->Move(0, 450, 3000, 3000);
+    fake.cursor = QPoint(100, 100);
+    b.timer1_Timer();
+    b.timer1_Timer();
+    EXPECT_TRUE(mMain::GroupVisible);
+    b.timer1_Timer();
+    EXPECT_FALSE(mMain::GroupVisible);
+}

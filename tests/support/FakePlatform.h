@@ -25,6 +25,7 @@ public:
     ~FakePlatform() override;
 
     QPoint cursorPos() override { return cursor; }
+    bool pointerOverAnyWindow() override { return pointerOverWindow; }
     QSize screenSize() override { return screen; }
     QRect availableGeometry() override;
     void beep() override { ++beeps; }
@@ -40,6 +41,9 @@ public:
 
     // Pointer and screen (pixels); available area defaults to the whole screen.
     QPoint cursor{0, 0};
+    // False: the pointer went to a window the display server does not know
+    // (a native Wayland window under Xwayland) and cursor is where it left.
+    bool pointerOverWindow = true;
     QSize screen{1024, 768};
     QRect available;
 

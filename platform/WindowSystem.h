@@ -1,0 +1,26 @@
+#pragma once
+// Which Qt platform plugin the bar runs on. The bar places an
+// override-redirect strip at a screen edge and grabs a key on the root
+// window; Wayland offers neither to an ordinary client, so in a Wayland
+// session the bar runs on Xwayland.
+
+#include <QByteArray>
+
+namespace platform {
+
+// The plugin to run on for a value of QT_QPA_PLATFORM: "xcb" when it is
+// unset or asks for wayland first; otherwise the user's choice (offscreen,
+// minimal, xcb, ...).
+QByteArray platformToUse(const QByteArray& requested);
+
+// True in a Wayland session (where the program runs on Xwayland).
+bool inWaylandSession();
+
+// True when an X server (X11 or Xwayland) answers on $DISPLAY.
+bool x11Reachable();
+
+// False when the program runs on X and the server reports the pointer over
+// its root window only, not over any window on it.
+bool pointerOverAnyX11Window();
+
+}  // namespace platform

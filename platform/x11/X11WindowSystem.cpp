@@ -1,0 +1,53 @@
+#include "platform/WindowSystem.h"
+
+#include <QGuiApplication>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+
+namespace platform {
+
+QByteArray platformToUse(const QByteArray& requested)
+{
+    // A list ("wayland;xcb") is tried in order; a plugin may carry options
+    // after a colon ("wayland:foo"); wayland-egl is wayland too.
+    const QByteArray first = requested.split(';').constFirst().split(':').constFirst().trimmed();
+    if (first.isEmpty() || first.startsWith("wayland"))
+        return QByteArrayLiteral("xcb");
+    return requested;
+}
+
+bool inWaylandSession()
+{
+    return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland");
+}
+
+bool x11Reachable()
+{
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const bool reachable = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return reachable;
+}
+
+bool pointerOverAnyX11Window()
+{
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11)
+        return true;
+    xcb_connection_t* connection = x11->connection();
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    if (!screen)
+        return true;
+    xcb_query_pointer_reply_t* reply =
+        xcb_query_pointer_reply(connection, xcb_query_pointer(connection, screen->root), nullptr);
+    if (!reply)
+        return true;
+    const bool over = !reply->same_screen || reply->child != XCB_WINDOW_NONE;
+    std::free(reply);
+    return over;
+}
+
+}  // namespace platform
