@@ -12,6 +12,7 @@
 #include "menus/MenuForm.h"
 #include "platform/DropFiles.h"
 #include "platform/Hotkey.h"
+#include "platform/ScreenChanges.h"
 #include "platform/SingleInstance.h"
 #include "platform/WindowMessage.h"
 #include "runtime/Interaction.h"
@@ -153,6 +154,7 @@ void frmMain::Form_Load()
     Antenna1.dispatch(1, platform::WM_HOTKEY);
 
     MTooltip::setOwnerWindows(this, mMain::GroupForm);
+    platform::watchScreenChanges(this, [this] { ScreenChanged(); });
     ShowTutorial();
 }
 
@@ -274,6 +276,6 @@ void frmMain::Antenna1_OnTrap(qintptr, int nMsg, qintptr wParam, qintptr)
     if (nMsg == platform::WM_HOTKEY && wParam == HotkeyId) {
         ShowDashkeep();
         Show();
-        activateWindow();
+        takeKeyboard();
     }
 }

@@ -12,7 +12,7 @@ public:
     ~QtPlatform() override;
 
     QPoint cursorPos() override;
-    QSize screenSize() override;
+    QRect screenGeometry() override;
     QRect availableGeometry() override;
     void beep() override;
     int messageBox(const QString& prompt, int style, const QString& title) override;

@@ -25,6 +25,8 @@ K98_BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-t
 K98_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # What the virtual display, its window manager and the screenshots need.
 K98_DISPLAY_PACKAGES=(xvfb openbox xdotool x11-utils imagemagick)
+# Two monitors in one display, screen changes and keyboard layouts.
+K98_DISPLAY_PACKAGES+=(xserver-xephyr x11-xserver-utils x11-xkb-utils)
 
 # Builds the given targets (everything when none are named), with the extra
 # CMake options in K98_CMAKE_OPTIONS if any.

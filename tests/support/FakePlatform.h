@@ -25,7 +25,7 @@ public:
     ~FakePlatform() override;
 
     QPoint cursorPos() override { return cursor; }
-    QSize screenSize() override { return screen; }
+    QRect screenGeometry() override { return QRect(origin, screen); }
     QRect availableGeometry() override;
     void beep() override { ++beeps; }
     int messageBox(const QString& prompt, int style, const QString& title) override;
@@ -39,8 +39,10 @@ public:
     void playSound(const QString& file) override { sounds << file; }
 
     // Pointer and screen (pixels); available area defaults to the whole screen.
+    // The pointer and the available area count from the screen's origin.
     QPoint cursor{0, 0};
     QSize screen{1024, 768};
+    QPoint origin{0, 0};
     QRect available;
 
     int beeps = 0;
