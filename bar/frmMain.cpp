@@ -12,6 +12,7 @@
 #include "menus/MenuForm.h"
 #include "platform/DropFiles.h"
 #include "platform/Hotkey.h"
+#include "platform/ScreenChanges.h"
 #include "platform/SingleInstance.h"
 #include "platform/WindowMessage.h"
 #include "runtime/Interaction.h"
@@ -155,6 +156,7 @@ void frmMain::Form_Load()
     Antenna1.dispatch(1, platform::WM_HOTKEY);
 
     MTooltip::setOwnerWindows(this, mMain::GroupForm);
+    platform::watchScreenChanges(this, [this] { ScreenChanged(); });
     ShowTutorial();
 }
 

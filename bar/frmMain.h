@@ -40,6 +40,9 @@ public:
     void getPath();
     void ShowTutorial();
     void RefreshSettings(bool wasHorizontal);
+    // The bar's monitor was resized or another one became primary: lay out
+    // and park again on it, the group window closed.
+    void ScreenChanged();
 
     // Layout.
     void SetFormPosition();
@@ -93,6 +96,7 @@ protected:
     void Form_MouseDown(int Button, int Shift, float X, float Y) override;
     void Form_MouseMove(int Button, int Shift, float X, float Y) override;
     void Form_MouseUp(int Button, int Shift, float X, float Y) override;
+    void Form_KeyDown(int& KeyCode, int& Shift) override;
     void ItemImg_MouseMove(int Index, int Button, int Shift, float X, float Y) override;
 
     rt::Menu* itemMenu() override;

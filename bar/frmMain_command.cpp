@@ -12,7 +12,7 @@ void frmMain::ShowFromKey()
 {
     ShowDashkeep();
     Show();
-    activateWindow();
+    takeKeyboard();
 }
 
 void frmMain::obeyCommand(const QByteArray& word)

@@ -2,6 +2,7 @@
 
 #include "bar/frmMain.h"
 
+#include "core/MWindow.h"
 #include "core/mMain.h"
 #include "runtime/Interaction.h"
 #include "runtime/OleColor.h"
@@ -69,6 +70,19 @@ void frmMain::SetFormPosition()
     WarnFormPosition();
 }
 
+void frmMain::ScreenChanged()
+{
+    MWindow::ForceHideGroup();
+    RefreshSettings(mMain::IsHorizontal());
+    // In Edit Mode the bar does not park: it stays out on its new monitor.
+    if (mMain::EditMode) {
+        if (mMain::IsHorizontal())
+            setLeft(0);
+        else
+            setTop(0);
+    }
+}
+
 void frmMain::setMaskColor()
 {
     double color = double(qbColor(13));
@@ -115,14 +129,16 @@ void frmMain::RepositionItems()
     getAllItems();
 }
 
+// Asked whenever no part of the bar would be on its monitor: a bar a few
+// pixels beyond an edge is lost as surely as one far away.
 void frmMain::WarnFormPosition()
 {
     if (mMain::IsHorizontal()) {
         int32_t pos = Top();
-        if (pos < -(Height() + 30)) {
+        if (pos <= -Height()) {
             if (offerCorrection(kTooFarAbove))
                 pos = 0;
-        } else if (pos > Screen::Height() + 30) {
+        } else if (pos >= Screen::Height()) {
             if (offerCorrection(kTooFarBelow))
                 pos = Screen::Height() - Height();
         }
@@ -134,10 +150,10 @@ void frmMain::WarnFormPosition()
     if (mMain::Direction != QLatin1String("top") && mMain::Direction != QLatin1String("bottom"))
         return;
     int32_t pos = Left();
-    if (pos < -(Width() + 30)) {
+    if (pos <= -Width()) {
         if (offerCorrection(kNotWithin))
             pos = 0;
-    } else if (pos > Screen::Width() + 30) {
+    } else if (pos >= Screen::Width()) {
         if (offerCorrection(kNotWithin))
             pos = Screen::Width() - Width();
     }

@@ -115,6 +115,7 @@ void frmMain::Label1_MouseMove(int Button, int, float, float)
 
 void frmMain::Label1_MouseDown(int Button, int, float, float)
 {
+    takeKeyboard();
     mSelected = -1;
     MTooltip::CancelTip();
     ClearItemBorders();

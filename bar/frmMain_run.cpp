@@ -5,6 +5,7 @@
 
 #include "core/mMain.h"
 #include "dialogs/CSettingEx.h"
+#include "groups/frmGroup.h"
 #include "menus/MenuForm.h"
 #include "runtime/CommandButton.h"
 #include "runtime/Interaction.h"
@@ -40,6 +41,20 @@ void frmMain::ShowPropertyBox()
     } else {
         RefreshSettings(wasHorizontal);
     }
+}
+
+// A group opened from the keyboard takes the keyboard, so the next keys walk
+// and run its items rather than the bar's. Shift+Enter keeps the bar active.
+void frmMain::Form_KeyDown(int& KeyCode, int& Shift)
+{
+    const bool wasOpen = mMain::GroupVisible;
+    const QString wasShown = mMain::cmdShowGroup ? mMain::cmdShowGroup->Tag : QString();
+    const bool keepsBar = KeyCode == 13 && Shift != 0;
+    ItemRowForm::Form_KeyDown(KeyCode, Shift);
+    const bool opened = mMain::GroupVisible && mMain::cmdShowGroup &&
+                        (!wasOpen || mMain::cmdShowGroup->Tag != wasShown);
+    if (opened && !keepsBar && mMain::GroupForm)
+        mMain::GroupForm->takeKeyboard();
 }
 
 void frmMain::ShowGroup(const QString& GroupTag)

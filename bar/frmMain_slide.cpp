@@ -30,6 +30,7 @@ void frmMain::HideDashkeep()
         return;
     if (mMain::cmdHideGroup)
         mMain::cmdHideGroup->setValue(true);
+    returnKeyboard();
     mIdleTicks = 0;
     if (mMain::IsHorizontal()) {
         setLeft(mMain::DirectionForward ? Screen::Width() - 135 : 165 - Width());

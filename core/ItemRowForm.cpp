@@ -16,6 +16,7 @@ using namespace rt;
 
 ItemRowForm::ItemRowForm(QWidget* parent) : Form(parent)
 {
+    setClippedToScreen(true);
     ItemImg.setFactory([this](int index) { return makeButton(index); });
     Line1.setFactory([this](int) { return std::make_unique<Line>(this); });
     for (int i = 0; i <= 13; ++i)

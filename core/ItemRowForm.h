@@ -142,6 +142,12 @@ public:
     // Parks the bar, or closes the group window.
     virtual void HideDashkeep() = 0;
 
+    // Makes this window the active one, so the keys reach it, remembering the
+    // other program's window that had the keyboard.
+    void takeKeyboard();
+    // Hands the keyboard back to that window, if one of ours holds it.
+    static void returnKeyboard();
+
 protected:
     // The menus of this row: an item's, its property entry, the background's.
     virtual rt::Menu* itemMenu() = 0;
@@ -184,6 +190,8 @@ protected:
     // point, and the right button opens the background menu.
     void Form_MouseUp(int Button, int Shift, float X, float Y) override;
     void Form_KeyDown(int& KeyCode, int& Shift) override;
+    // Any press on the window takes the keyboard before its handlers run.
+    void mousePressEvent(QMouseEvent* event) override;
 
     // Copies one button's picture and tag into another.
     static void copyItem(const rt::Image& from, rt::Image& to);

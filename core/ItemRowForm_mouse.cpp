@@ -66,6 +66,7 @@ void ItemRowForm::clearKeyboardSelection()
 
 void ItemRowForm::ItemImg_MouseDown(int Index, int Button, int Shift, float X, float Y)
 {
+    takeKeyboard();
     MTooltip::HideTip();
     clearKeyboardSelection();
     mItemPressed = true;

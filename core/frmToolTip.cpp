@@ -16,6 +16,7 @@ frmToolTip::frmToolTip(QWidget* parent) : Form(parent)
     setObjectName(QStringLiteral("frmToolTip"));
     setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                    Qt::X11BypassWindowManagerHint);
+    setClippedToScreen(true);
     lblToolTip.Move(30, 15, 0, 0);
     lblToolTip.setAutoSize(true);
     Timer1.setInterval(10);

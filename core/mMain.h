@@ -31,6 +31,9 @@ inline int GroupSelectedIndex = 0;
 inline bool GroupVisible = false;
 inline int GroupSelected = -1;
 inline bool SettingsPending = false;
+// Another program's window that had the keyboard before the bar took it; it
+// gets the keyboard back when the bar parks. 0 for none.
+inline quint64 KeyboardOwnerBefore = 0;
 
 // The program folder, always ending with "/".
 inline QString ProgramFolder;

@@ -137,7 +137,10 @@ void frmGroup::closeGroup()
     }
     EraseRect();
     mMain::GroupSelected = -1;
+    const bool hadKeyboard = isActiveWindow();
     Hide();
+    if (hadKeyboard && mMain::MainForm)
+        mMain::MainForm->takeKeyboard();
 }
 
 void frmGroup::cmdShowGroup_Click()

@@ -33,14 +33,19 @@ class Platform {
 public:
     virtual ~Platform() = default;
 
-    // Screen and pointer, in pixels of the primary screen.
+    // The bar's monitor (the primary one) in pixels of the whole desktop. Every
+    // other position the program handles counts from its top-left corner, so a
+    // bar on a monitor right of another one stays on its own.
+    virtual QRect screenGeometry() = 0;
+    QSize screenSize() { return screenGeometry().size(); }
+    // The pointer, from the monitor's top-left corner.
     virtual QPoint cursorPos() = 0;
     // False when the display server reports the pointer over no window at
     // all: under Xwayland it is then on a native Wayland window, and
     // cursorPos() only tells where it left the X windows.
     virtual bool pointerOverAnyWindow() = 0;
-    virtual QSize screenSize() = 0;
-    // The part of the screen not covered by panels (EWMH struts).
+    // The part of the monitor not covered by panels (EWMH struts), from its
+    // top-left corner.
     virtual QRect availableGeometry() = 0;
 
     virtual void beep() = 0;
@@ -49,7 +54,7 @@ public:
     // 3 Yes/No/Cancel, 4 Yes/No). Answers 1 OK, 2 Cancel, 6 Yes, 7 No.
     virtual int messageBox(const QString& prompt, int style, const QString& title) = 0;
 
-    // Pops a menu at a point (pixels); returns the chosen entry's name or "".
+    // Pops a menu at a point (pixels from the monitor's corner); returns the chosen entry's name or "".
     virtual QString popupMenu(const QList<MenuEntry>& entries, QPoint at) = 0;
 
     // Shows a window modally and returns when it is hidden.

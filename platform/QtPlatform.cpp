@@ -1,5 +1,6 @@
 #include "platform/QtPlatform.h"
 
+#include "platform/DialogStacking.h"
 #include "platform/Launcher.h"
 #include "platform/WindowSystem.h"
 
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 #include <canberra.h>
 
@@ -64,23 +66,63 @@ QtPlatform::QtPlatform() : mSound(new Sound) {}
 
 QtPlatform::~QtPlatform() { delete mSound; }
 
-QPoint QtPlatform::cursorPos() { return QCursor::pos(); }
-
 bool QtPlatform::pointerOverAnyWindow() { return pointerOverAnyX11Window(); }
 
-QSize QtPlatform::screenSize()
+QRect QtPlatform::screenGeometry()
 {
     QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().size() : QSize(1024, 768);
+    return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
 }
+
+QPoint QtPlatform::cursorPos() { return QCursor::pos() - screenGeometry().topLeft(); }
 
 QRect QtPlatform::availableGeometry()
 {
     QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry() : QRect(QPoint(0, 0), screenSize());
+    if (!screen)
+        return QRect(QPoint(0, 0), screenSize());
+    return screen->availableGeometry().translated(-screen->geometry().topLeft());
 }
 
 void QtPlatform::beep() { QApplication::beep(); }
+
+namespace {
+
+// A dialog of the bar stands above it: once the window manager has framed
+// and shown the dialog, the bar's windows step under it; when it closes they
+// go back on top (or under the dialog still open below it). It offers no
+// minimize or maximize: a minimized modal dialog would block the bar with
+// nothing on screen to bring it back.
+class DialogAboveBar : public QObject {
+public:
+    explicit DialogAboveBar(QWidget* dialog) : mDialog(dialog)
+    {
+        dialog->winId();  // the native window, to put the hints on before it maps
+        QWindow* window = dialog->windowHandle();
+        forbidMinimizeMaximize(window);
+        window->installEventFilter(this);
+    }
+    ~DialogAboveBar() override
+    {
+        if (QWidget* outer = QApplication::activeModalWidget(); outer && outer != mDialog)
+            stackBypassingWindowsUnder(outer->windowHandle());
+        else
+            raiseBypassingWindows();
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* window = static_cast<QWindow*>(watched);
+        if (event->type() == QEvent::Expose && window->isExposed())
+            stackBypassingWindowsUnder(window);
+        return false;
+    }
+
+private:
+    QPointer<QWidget> mDialog;
+};
+
+}  // namespace
 
 int QtPlatform::messageBox(const QString& prompt, int style, const QString& title)
 {
@@ -109,6 +151,7 @@ int QtPlatform::messageBox(const QString& prompt, int style, const QString& titl
         box.setStandardButtons(QMessageBox::Ok);
         break;
     }
+    const DialogAboveBar aboveBar(&box);
     switch (box.exec()) {
     case QMessageBox::Yes: return 6;
     case QMessageBox::No: return 7;
@@ -144,7 +187,7 @@ QString QtPlatform::popupMenu(const QList<MenuEntry>& entries, QPoint at)
 {
     QMenu menu;
     fillMenu(menu, entries);
-    QAction* chosen = menu.exec(at);
+    QAction* chosen = menu.exec(at + screenGeometry().topLeft());
     return chosen ? chosen->data().toString() : QString();
 }
 
@@ -152,6 +195,7 @@ void QtPlatform::runModal(QWidget* window)
 {
     QPointer<QWidget> guard(window);
     window->setWindowModality(Qt::ApplicationModal);
+    const DialogAboveBar aboveBar(window);
     window->show();
     window->raise();
     window->activateWindow();

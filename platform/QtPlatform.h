@@ -13,7 +13,7 @@ public:
 
     QPoint cursorPos() override;
     bool pointerOverAnyWindow() override;
-    QSize screenSize() override;
+    QRect screenGeometry() override;
     QRect availableGeometry() override;
     void beep() override;
     int messageBox(const QString& prompt, int style, const QString& title) override;

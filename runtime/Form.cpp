@@ -1,5 +1,6 @@
 #include "runtime/Form.h"
 
+#include "platform/Platform.h"
 #include "runtime/Control.h"
 #include "runtime/DragSession.h"
 #include "runtime/OleColor.h"
@@ -36,7 +37,35 @@ void Form::Move(int32_t left, int32_t top, int32_t width, int32_t height)
 
 void Form::applyGeometry()
 {
-    setGeometry(toPixels(mLeft), toPixels(mTop), toPixels(mWidth), toPixels(mHeight));
+    const QRect screen = platform::services().screenGeometry();
+    const QRect placed(screen.topLeft() + QPoint(toPixels(mLeft), toPixels(mTop)),
+                       QSize(toPixels(mWidth), toPixels(mHeight)));
+    setGeometry(placed);
+    if (mClippedToScreen)
+        clipToScreen(placed, screen);
+}
+
+void Form::setClippedToScreen(bool clipped)
+{
+    mClippedToScreen = clipped;
+    if (clipped)
+        applyGeometry();
+    else
+        clearMask();
+}
+
+void Form::clipToScreen(const QRect& placed, const QRect& screen)
+{
+    if (screen.contains(placed)) {
+        if (!mask().isEmpty())
+            clearMask();
+        return;
+    }
+    const QRect shown = screen.intersected(placed).translated(-placed.topLeft());
+    // An empty mask means no mask at all: a pixel outside the window hides it whole.
+    const QRegion wanted = shown.isEmpty() ? QRegion(-1, -1, 1, 1) : QRegion(shown);
+    if (mask() != wanted)
+        setMask(wanted);
 }
 
 void Form::Load()

@@ -17,7 +17,7 @@ public:
     explicit Form(QWidget* parent = nullptr);
     ~Form() override;
 
-    // Geometry in twips, screen coordinates.
+    // Geometry in twips, from the top-left corner of the bar's monitor.
     int32_t Left() const { return mLeft; }
     int32_t Top() const { return mTop; }
     int32_t Width() const { return mWidth; }
@@ -30,6 +30,10 @@ public:
     void Move(int32_t left, int32_t top) { Move(left, top, mWidth, mHeight); }
 
     QString Tag;
+
+    // A form that may stand partly off its monitor (a parked bar) shows only
+    // the part on it, so a neighbouring monitor never shows any of it.
+    void setClippedToScreen(bool clipped);
 
     // Runs Form_Load once; later calls do nothing.
     void Load();
@@ -81,12 +85,14 @@ protected:
 
 private:
     void applyGeometry();
+    void clipToScreen(const QRect& placed, const QRect& screen);
 
     int32_t mLeft = 0, mTop = 0, mWidth = 0, mHeight = 0;
     int64_t mBackColor = 0x8000000F;
     QImage mCanvas;
     bool mLoaded = false;
     bool mUnloading = false;
+    bool mClippedToScreen = false;
 };
 
 // VB key codes of the keys the forms react to.

@@ -2,10 +2,12 @@
 
 #include "tests/bar/BarFixture.h"
 
+#include "groups/frmGroup.h"
 #include "runtime/Interaction.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QTest>
 
 namespace {
 
@@ -125,4 +127,77 @@ TEST_F(Keys, MovingThePointerOverTheBarEndsTheSelection)
     EXPECT_EQ(selected(), -1);
 }
 
+// A window of another program stands for the one that had the keyboard.
+class Focus : public Keys {
+protected:
+    void SetUp() override
+    {
+        Keys::SetUp();
+        storeItems({QStringLiteral("/bin|one"), QStringLiteral("group|Tools|:")});
+        save(QStringLiteral("Items"), QStringLiteral("2"), QString());
+        save(QStringLiteral("groupTools"), QStringLiteral("0"), QStringLiteral("/usr|inner"));
+        other.show();
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    }
+    static bool becomesActive(QWidget* window)
+    {
+        return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 2000);
+    }
+    void pressOn(QWidget* window, int key)
+    {
+        QKeyEvent event(QEvent::KeyPress, key, {});
+        QApplication::sendEvent(window, &event);
+    }
+    // Loads the bar; the other window has the keyboard again afterwards.
+    void loadBehindOther()
+    {
+        load();
+        mMain::Speed = 30000;
+        other.activateWindow();
+        ASSERT_TRUE(becomesActive(&other));
+    }
+    QWidget other;
+};
+
+TEST_F(Focus, HoverSlidesInWithoutTheKeyboardAndAClickTakesIt)
+{
+    save(QStringLiteral("Setting"), QStringLiteral("Behavior"), QStringLiteral("move"));
+    loadBehindOther();
+    QTest::mouseMove(bar.get(), QPoint(5, 15));
+    QTest::mouseMove(bar.get(), QPoint(6, 15));
+    ASSERT_EQ(bar->Left(), 0);
+    QTest::qWait(50);
+    EXPECT_EQ(QApplication::activeWindow(), &other);
+    QTest::mouseClick(bar.get(), Qt::LeftButton, {}, QPoint(400, 15));
+    EXPECT_TRUE(becomesActive(bar.get()));
+}
+
+TEST_F(Focus, AGripClickTakesTheKeyboardAndAGroupOpenedByKeyTakesItOver)
+{
+    loadBehindOther();
+    QTest::mouseClick(bar.get(), Qt::LeftButton, {}, QPoint(5, 15));
+    ASSERT_EQ(bar->Left(), 0);
+    EXPECT_TRUE(becomesActive(bar.get()));
+    press(Qt::Key_Right);
+    press(Qt::Key_Right);
+    press(Qt::Key_Return);
+    frmGroup* group = mMain::GroupForm;
+    ASSERT_TRUE(mMain::GroupVisible);
+    EXPECT_TRUE(becomesActive(group));
+    // Esc closes the group; the bar has the keyboard again.
+    pressOn(group, Qt::Key_Escape);
+    EXPECT_FALSE(mMain::GroupVisible);
+    EXPECT_TRUE(becomesActive(bar.get()));
+    // Opened again, its own item runs from the keyboard, not the bar's.
+    press(Qt::Key_Right);
+    press(Qt::Key_Right);
+    press(Qt::Key_Return);
+    ASSERT_TRUE(becomesActive(group));
+    pressOn(group, Qt::Key_Right);
+    pressOn(group, Qt::Key_Return);
+    EXPECT_EQ(fake.opened, QStringList{QStringLiteral("/usr")});
+}
+
 }  // namespace
+

@@ -4,6 +4,7 @@
 #include "tests/bar/BarFixture.h"
 
 #include "core/ItemPicture.h"
+#include "runtime/CommandButton.h"
 #include "runtime/Interaction.h"
 #include "runtime/OleColor.h"
 
@@ -197,14 +198,27 @@ TEST_F(Layout, InsertingAtTheStartMovesEveryButtonUp)
                                  QStringLiteral("edit"), QStringLiteral("prop"), QStringLiteral("help")}));
 }
 
+TEST_F(Layout, OnlyABarWithSomePartOnItsScreenIsLeftWhereItIs)
+{
+    // The bar is 450 twips high on a screen 768 * 15 twips high.
+    const struct {
+        const char* top;
+        bool asked;
+    } cases[] = {{"-449", false}, {"-450", true}, {"-465", true}, {"11519", false}, {"11520", true}};
+    for (const auto& c : cases) {
+        save(QStringLiteral("Setting"), QStringLiteral("Top"), QString::fromLatin1(c.top));
+        fake.messageBoxes.clear();
+        fake.answers = {rt::vbNo, rt::vbNo};
+        load();
+        EXPECT_EQ(!fake.messageBoxes.isEmpty(), c.asked) << c.top;
+        bar->Unload();
+        bar.reset();
+    }
+}
+
 TEST_F(Layout, ABarStoredWhollyAboveTheScreenIsOfferedBack)
 {
-    save(QStringLiteral("Setting"), QStringLiteral("Top"), QStringLiteral("-480"));
-    load();
-    EXPECT_TRUE(fake.messageBoxes.isEmpty());
-    bar->Unload();
-    bar.reset();
-    save(QStringLiteral("Setting"), QStringLiteral("Top"), QStringLiteral("-481"));
+    save(QStringLiteral("Setting"), QStringLiteral("Top"), QStringLiteral("-465"));
     fake.answers = {rt::vbYes, rt::vbOK};
     frmMain& b = load();
     ASSERT_GE(fake.messageBoxes.size(), 2);
@@ -235,6 +249,38 @@ TEST_F(Layout, AVerticalBarBeyondTheRightEdgeComesBackToIt)
     frmMain& b = load();
     EXPECT_TRUE(fake.messageBoxes[0].prompt.startsWith(QStringLiteral("Kestrel 98 is not shown within the screen.")));
     EXPECT_EQ(b.Left(), 1024 * 15 - 450);
+}
+
+TEST_F(Layout, AScreenChangeLaysTheBarOutAgainClosesTheGroupAndKeepsEveryItem)
+{
+    fake.screen = QSize(1280, 800);
+    save(QStringLiteral("Setting"), QStringLiteral("Top"), QStringLiteral("3000"));
+    QStringList items{QStringLiteral("group|Tools|:")};
+    for (int i = 1; i < 45; ++i)
+        items << QStringLiteral("/bin|item %1").arg(i);
+    storeItems(items);
+    frmMain& b = load();
+    ASSERT_TRUE(fake.messageBoxes.isEmpty());
+    ASSERT_EQ(mMain::ItemCount, 45 + 2);
+    mMain::cmdShowGroup->Tag = QStringLiteral("Tools");
+    mMain::cmdShowGroup->setValue(true);
+    ASSERT_TRUE(mMain::GroupVisible);
+
+    fake.screen = QSize(1024, 768);
+    b.ScreenChanged();
+    EXPECT_FALSE(mMain::GroupVisible);
+    EXPECT_EQ(b.Width(), 1024 * 15);
+    EXPECT_EQ(b.Left(), 1024 * 15 - 135);
+    EXPECT_EQ(b.Top(), 3000);
+    EXPECT_EQ(mMain::ItemCount, b.capacity());
+    EXPECT_EQ(fake.messageBoxes.size(), 1);  // some items have no room
+
+    fake.screen = QSize(1280, 800);
+    b.ScreenChanged();
+    EXPECT_EQ(b.Left(), 1280 * 15 - 135);
+    EXPECT_EQ(mMain::ItemCount, 45 + 2);
+    b.Unload();
+    EXPECT_EQ(storedList(), items);
 }
 
 TEST_F(Layout, WideScreensBeyondSixteenBitsStillParkAndSlide)

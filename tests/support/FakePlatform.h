@@ -26,7 +26,7 @@ public:
 
     QPoint cursorPos() override { return cursor; }
     bool pointerOverAnyWindow() override { return pointerOverWindow; }
-    QSize screenSize() override { return screen; }
+    QRect screenGeometry() override { return QRect(origin, screen); }
     QRect availableGeometry() override;
     void beep() override { ++beeps; }
     int messageBox(const QString& prompt, int style, const QString& title) override;
@@ -40,11 +40,13 @@ public:
     void playSound(const QString& file) override { sounds << file; }
 
     // Pointer and screen (pixels); available area defaults to the whole screen.
+    // The pointer and the available area count from the screen's origin.
     QPoint cursor{0, 0};
     // False: the pointer went to a window the display server does not know
     // (a native Wayland window under Xwayland) and cursor is where it left.
     bool pointerOverWindow = true;
     QSize screen{1024, 768};
+    QPoint origin{0, 0};
     QRect available;
 
     int beeps = 0;

@@ -1,0 +1,13 @@
+#pragma once
+// Tells when the bar's monitor changes under it: resized, or another monitor
+// made primary (the primary one removed included).
+
+#include <QObject>
+#include <functional>
+
+namespace platform {
+
+// Calls `changed` once after each burst of changes, while `context` lives.
+void watchScreenChanges(QObject* context, std::function<void()> changed);
+
+}  // namespace platform
