@@ -1,5 +1,7 @@
 #include "standard/frmInput.h"
 
+#include "platform/GuardedFile.h"
+
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -60,7 +62,7 @@ void frmInput::setIcon(const QString& file)
         imgIcon.setPicture(QPixmap());
         return;
     }
-    const QPixmap picture(file);
+    const QPixmap picture = QPixmap::fromImage(platform::loadGuardedImage(file));
     if (!picture.isNull())
         imgIcon.setPicture(picture);
 }
