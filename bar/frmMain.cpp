@@ -12,6 +12,7 @@
 #include "menus/MenuForm.h"
 #include "platform/DropFiles.h"
 #include "platform/Hotkey.h"
+#include "platform/ShutdownSignals.h"
 #include "platform/SingleInstance.h"
 #include "platform/WindowMessage.h"
 #include "runtime/Interaction.h"
@@ -19,7 +20,7 @@
 #include "runtime/SettingsStore.h"
 #include "runtime/Twips.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 
 using namespace rt;
@@ -69,6 +70,22 @@ frmMain::~frmMain()
 void frmMain::EndProgram()
 {
     mEnded = true;
+    QCoreApplication::exit(0);
+}
+
+void frmMain::EndOnRequest()
+{
+    if (mEnded)
+        return;
+    mEnded = true;
+    if (Loaded())
+        Unload(vbAppWindows);
+    // Code that was waiting on a modal window carries on once the window is
+    // gone; nothing it saves from here on can be trusted to be whole.
+    EndSettings();
+    platform::ReleaseInstance();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide();
     QCoreApplication::exit(0);
 }
 
@@ -123,6 +140,8 @@ void frmMain::Form_Load()
     mMain::getGroupSetting();
 
     SetFormPosition();
+    if (mEnded)
+        return;
     setBackground();
     SetBorders();
     SetLabels();
@@ -136,6 +155,8 @@ void frmMain::Form_Load()
     Move(left, top);
 
     WarnFormPosition();
+    if (mEnded)
+        return;
     HideDashkeep();
 
     MWindow::SetTopMost(this);
@@ -261,6 +282,8 @@ void frmMain::Form_Unload(int&)
 
 void frmMain::storePosition()
 {
+    if (!mPositionKnown)
+        return;
     mMain::SaveSetting(QStringLiteral("Setting"), mMain::IsHorizontal() ? QStringLiteral("Top") : QStringLiteral("Left"),
                        QString::number(mPosition));
 }

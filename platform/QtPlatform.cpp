@@ -1,6 +1,7 @@
 #include "platform/QtPlatform.h"
 
 #include "platform/ShellLaunch.h"
+#include "platform/ShutdownSignals.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -79,8 +80,24 @@ QRect QtPlatform::availableGeometry()
 
 void QtPlatform::beep() { QApplication::beep(); }
 
+namespace {
+// What a box answers when the program ends under it: the choice that changes
+// nothing.
+int answerWhenEnding(int style)
+{
+    switch (style & 0x7) {
+    case 1:
+    case 3: return 2;
+    case 4: return 7;
+    default: return 1;
+    }
+}
+}  // namespace
+
 int QtPlatform::messageBox(const QString& prompt, int style, const QString& title)
 {
+    if (shutdownRequested())
+        return answerWhenEnding(style);
     QMessageBox box;
     box.setWindowTitle(title);
     box.setText(prompt);
@@ -106,7 +123,10 @@ int QtPlatform::messageBox(const QString& prompt, int style, const QString& titl
         box.setStandardButtons(QMessageBox::Ok);
         break;
     }
-    switch (box.exec()) {
+    const int pressed = box.exec();
+    if (shutdownRequested())
+        return answerWhenEnding(style);
+    switch (pressed) {
     case QMessageBox::Yes: return 6;
     case QMessageBox::No: return 7;
     case QMessageBox::Cancel: return 2;
@@ -139,21 +159,25 @@ void fillMenu(QMenu& menu, const QList<MenuEntry>& entries)
 
 QString QtPlatform::popupMenu(const QList<MenuEntry>& entries, QPoint at)
 {
+    if (shutdownRequested())
+        return QString();
     QMenu menu;
     fillMenu(menu, entries);
     QAction* chosen = menu.exec(at);
-    return chosen ? chosen->data().toString() : QString();
+    return chosen && !shutdownRequested() ? chosen->data().toString() : QString();
 }
 
 void QtPlatform::runModal(QWidget* window)
 {
+    if (shutdownRequested())
+        return;
     QPointer<QWidget> guard(window);
     window->setWindowModality(Qt::ApplicationModal);
     window->show();
     window->raise();
     window->activateWindow();
     QEventLoop loop;
-    while (guard && guard->isVisible())
+    while (guard && guard->isVisible() && !shutdownRequested())
         loop.processEvents(QEventLoop::WaitForMoreEvents);
 }
 
@@ -177,15 +201,21 @@ QString qtFileFilter(const QString& pipeFilter)
 FileChoice QtPlatform::openFileDialog(QWidget* owner, const QString& title, const QString& filter,
                                       const QString& initialFolder)
 {
+    if (shutdownRequested())
+        return {};
     const QString file =
         QFileDialog::getOpenFileName(owner, title, initialFolder, qtFileFilter(filter));
+    if (shutdownRequested())
+        return {};
     return {!file.isEmpty(), file};
 }
 
 bool QtPlatform::chooseColor(QWidget* owner, QColor& color)
 {
+    if (shutdownRequested())
+        return false;
     const QColor chosen = QColorDialog::getColor(color, owner);
-    if (!chosen.isValid())
+    if (!chosen.isValid() || shutdownRequested())
         return false;
     color = chosen;
     return true;
@@ -193,7 +223,10 @@ bool QtPlatform::chooseColor(QWidget* owner, QColor& color)
 
 QString QtPlatform::browseForFolder(QWidget* owner, const QString& title)
 {
-    return QFileDialog::getExistingDirectory(owner, title);
+    if (shutdownRequested())
+        return QString();
+    const QString folder = QFileDialog::getExistingDirectory(owner, title);
+    return shutdownRequested() ? QString() : folder;
 }
 
 bool QtPlatform::shellOpen(const QString& target) { return startDetached(launchPlanFor(target)); }
