@@ -12,7 +12,6 @@
 #include "menus/MenuForm.h"
 #include "platform/DropFiles.h"
 #include "platform/Hotkey.h"
-#include "platform/ShutdownSignals.h"
 #include "platform/SingleInstance.h"
 #include "platform/WindowMessage.h"
 #include "runtime/Interaction.h"
