@@ -1,6 +1,7 @@
 #include "aboutbox/CAboutBoxEx.h"
 
 #include "aboutbox/frmAbout.h"
+#include "platform/GuardedFile.h"
 #include "runtime/LateBinding.h"
 #include "shared/Mshared.h"
 
@@ -119,7 +120,7 @@ void CAboutBoxEx::setPictureFile(const QString& file)
 {
     mPictureFile = file;
     // A file that holds no picture leaves the picture empty.
-    loadedForm().imgPict.setPicture(QPixmap(file));
+    loadedForm().imgPict.setPicture(QPixmap::fromImage(platform::loadGuardedImage(file)));
 }
 
 void CAboutBoxEx::setCaption(const QString& caption)

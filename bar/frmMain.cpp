@@ -20,7 +20,7 @@
 #include "runtime/SettingsStore.h"
 #include "runtime/Twips.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 
 using namespace rt;
@@ -70,6 +70,22 @@ frmMain::~frmMain()
 void frmMain::EndProgram()
 {
     mEnded = true;
+    QCoreApplication::exit(0);
+}
+
+void frmMain::EndOnRequest()
+{
+    if (mEnded)
+        return;
+    mEnded = true;
+    if (Loaded())
+        Unload(vbAppWindows);
+    // Code that was waiting on a modal window carries on once the window is
+    // gone; nothing it saves from here on can be trusted to be whole.
+    EndSettings();
+    platform::ReleaseInstance();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide();
     QCoreApplication::exit(0);
 }
 
@@ -124,6 +140,8 @@ void frmMain::Form_Load()
     mMain::getGroupSetting();
 
     SetFormPosition();
+    if (mEnded)
+        return;
     setBackground();
     SetBorders();
     SetLabels();
@@ -137,6 +155,8 @@ void frmMain::Form_Load()
     Move(left, top);
 
     WarnFormPosition();
+    if (mEnded)
+        return;
     HideDashkeep();
 
     MWindow::SetTopMost(this);
@@ -266,6 +286,8 @@ void frmMain::Form_Unload(int&)
 
 void frmMain::storePosition()
 {
+    if (!mPositionKnown)
+        return;
     mMain::SaveSetting(QStringLiteral("Setting"), mMain::IsHorizontal() ? QStringLiteral("Top") : QStringLiteral("Left"),
                        QString::number(mPosition));
 }

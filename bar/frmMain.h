@@ -35,6 +35,11 @@ public:
     // icon library); the caller then returns without an event loop.
     bool Ended() const { return mEnded; }
 
+    // Ends the program on a request from outside (a signal, the session's
+    // end), whatever window is open: writes what is known to be true, closes
+    // every window and leaves every event loop.
+    void EndOnRequest();
+
     // Start-up and settings.
     void CheckInstance();
     void getPath();
@@ -130,6 +135,10 @@ private:
     void bindPortalShortcut();
 
     bool mEnded = false;
+    // What the unload may write: the position once the layout has computed
+    // it, the items while the buttons hold the whole list.
+    bool mPositionKnown = false;
+    bool mRowShown = false;
     int32_t mPosition = 0;
     int32_t mPositionPx = 0;
     double mColorExit = -2147483627.0;

@@ -55,6 +55,8 @@ bool frmMain::AddNewItem(const QString& itemText, const QString& secondText)
 
 void frmMain::storeItems()
 {
+    if (!mRowShown)
+        return;
     // The built-in buttons hold the three highest indices and are not stored.
     const int next = storeRow(kItems, mMain::ItemCount - 3);
     mMain::DeleteSetting(kItems, QString::number(next));

@@ -47,6 +47,7 @@ bool offerCorrection(const QString& problem)
 
 void frmMain::SetFormPosition()
 {
+    mPositionKnown = false;
     Move(Screen::Width() + 60, Screen::Height() + 60);
     const bool horizontal = mMain::IsHorizontal();
     if (horizontal) {
@@ -61,6 +62,7 @@ void frmMain::SetFormPosition()
     const int32_t position = storedPosition(horizontal ? QStringLiteral("Top") : QStringLiteral("Left"));
     RepositionItems();
     mPosition = position;
+    mPositionKnown = true;
     setBackground();
     if (horizontal)
         setTop(position);
@@ -88,7 +90,7 @@ void frmMain::setMaskColor()
     double color = double(qbColor(13));
     const QString stored = mMain::GetSetting(QStringLiteral("Setting"), QStringLiteral("MaskColor"));
     double parsed = 0;
-    if (!stored.isEmpty() && mMain::toDouble(stored, parsed))
+    if (!stored.isEmpty() && mMain::toColorNumber(stored, parsed))
         color = parsed;
     mMain::MaskColor = color;
 }
@@ -98,11 +100,11 @@ void frmMain::getLabelColor()
     mColorExit = -2147483627.0;
     mColorEnter = -2147483628.0;
     double parsed = 0;
-    if (mMain::toDouble(mMain::GetSetting(QStringLiteral("Setting"), QStringLiteral("Color_mouseEnter"),
+    if (mMain::toColorNumber(mMain::GetSetting(QStringLiteral("Setting"), QStringLiteral("Color_mouseEnter"),
                                           QStringLiteral("-2147483628")),
                         parsed))
         mColorEnter = parsed;
-    if (mMain::toDouble(mMain::GetSetting(QStringLiteral("Setting"), QStringLiteral("Color_mouseExit"),
+    if (mMain::toColorNumber(mMain::GetSetting(QStringLiteral("Setting"), QStringLiteral("Color_mouseExit"),
                                           QString::number(int64_t(mColorExit))),
                         parsed))
         mColorExit = parsed;
@@ -120,6 +122,9 @@ int32_t frmMain::capacity() const
 void frmMain::RepositionItems()
 {
     storeItems();
+    // Until the stored list is read back whole (a capacity message may come
+    // first), the buttons hold only part of it.
+    mRowShown = false;
     for (int i = 0; i <= mMain::ItemCount; ++i) {
         if (!ItemImg.exists(i))
             continue;
@@ -127,6 +132,7 @@ void frmMain::RepositionItems()
         ItemImg[i].Tag.clear();
     }
     getAllItems();
+    mRowShown = true;
 }
 
 // Asked whenever no part of the bar would be on its monitor: a bar a few

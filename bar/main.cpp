@@ -81,7 +81,7 @@ int main(int argc, char** argv)
     platform::setupIconTheme();
 
     auto* bar = new frmMain;
-    platform::onShutdownRequest([bar] { bar->Unload(rt::vbAppWindows); });
+    platform::onShutdownRequest([bar] { bar->EndOnRequest(); });
     bar->Load();
     if (bar->Ended())
         return 0;

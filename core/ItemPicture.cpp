@@ -1,9 +1,9 @@
 #include "core/ItemPicture.h"
 
 #include "core/ShellEx.h"
+#include "platform/GuardedFile.h"
 #include "runtime/OleColor.h"
 
-#include <QImageReader>
 #include <QPainter>
 
 namespace ItemPicture {
@@ -20,8 +20,7 @@ QPixmap blankPicture(qreal dpr)
 
 QIcon firstIconOfFile(const QString& path)
 {
-    QImageReader reader(path);
-    const QImage image = reader.read();
+    const QImage image = platform::loadGuardedImage(path);
     return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/ItemPicture.h"
 #include "core/ShellEx.h"
+#include "platform/GuardedFile.h"
 #include "core/mMain.h"
 #include "runtime/Label.h"
 #include "runtime/OleColor.h"
@@ -9,7 +10,6 @@
 #include "runtime/Twips.h"
 
 #include <QFile>
-#include <QImageReader>
 #include <QPainter>
 
 using namespace rt;
@@ -104,8 +104,7 @@ void ItemRowForm::setBackground()
     const QString file = rt::GetSetting(mMain::AppName, QStringLiteral("Setting"), QStringLiteral("BackgroundPicture"));
     if (!ShellEx::FileExists(file))
         return;
-    QImageReader reader(file);
-    const QImage tile = reader.read();
+    const QImage tile = platform::loadGuardedImage(file);
     if (tile.isNull() || tile.width() < 1 || tile.height() < 1)
         return;
     const int tw = tile.width(), th = tile.height();

@@ -1,6 +1,7 @@
 #include "core/ShellEx.h"
 
 #include "platform/FileIcons.h"
+#include "platform/GuardedFile.h"
 #include "platform/Platform.h"
 #include "platform/ShellBridge.h"
 #include "platform/TempFolder.h"
@@ -50,10 +51,11 @@ QString ExtractLibIcon(const QString& libraryPath, int16_t record)
     const QString folder = platform::privateTempFolder();
     if (folder.isEmpty() || record < 0)
         return QString();
-    QFile library(libraryPath);
-    if (!library.open(QIODevice::ReadOnly) || !library.seek(qint64(record) * IconRecordSize))
+    const platform::FileContents library = platform::readGuarded(libraryPath);
+    const qint64 start = qint64(record) * IconRecordSize;
+    if (library.status != platform::FileContents::Read || start > library.bytes.size())
         return QString();
-    const QByteArray bytes = library.read(IconRecordSize);
+    const QByteArray bytes = library.bytes.mid(start, IconRecordSize);
     const QString path = folder + TempIconFileName();
     // A short read leaves the record incomplete: write what there is, as the
     // reader of the file then finds no icon in it.

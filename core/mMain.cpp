@@ -31,6 +31,15 @@ bool toDouble(const QString& text, double& value)
     return true;
 }
 
+bool toColorNumber(const QString& text, double& value)
+{
+    double parsed = 0;
+    if (!toDouble(text, parsed) || parsed < -2147483648.0 || parsed > 2147483647.0)
+        return false;
+    value = parsed;
+    return true;
+}
+
 bool toWholeNumber(const QString& text, int64_t& value)
 {
     double parsed = 0;

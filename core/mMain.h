@@ -89,5 +89,8 @@ void DeleteSetting(const QString& section, const QString& key);
 // the text is not a number.
 bool toWholeNumber(const QString& text, int64_t& value);
 bool toDouble(const QString& text, double& value);
+// A colour number: a number within the signed 32-bit range colours are
+// stored in; larger ones are no colour.
+bool toColorNumber(const QString& text, double& value);
 
 }  // namespace mMain

@@ -1,5 +1,6 @@
 #include "dialogs/frmGroup.h"
 
+#include "platform/GuardedFile.h"
 #include "runtime/Interaction.h"
 #include "runtime/OleColor.h"
 #include "shared/ShellEx.h"
@@ -67,7 +68,10 @@ void frmGroup::Form_Load()
 
 bool frmGroup::showIconFile(const QString& file)
 {
-    const QIcon icon(file);
+    const QImage image = platform::loadGuardedImage(file);
+    if (image.isNull())
+        return false;
+    const QIcon icon(QPixmap::fromImage(image));
     if (icon.pixmap(32, 32).isNull())
         return false;
     pictIcon.Cls();

@@ -166,6 +166,15 @@ void frmProperty::cmdFolder_Click()
 void frmProperty::cmdOK_Click()
 {
     const QString s = Text1.Text();
+    // "|" separates an item's target from its tip: such a path would come
+    // back pointing elsewhere.
+    if (s.contains(QLatin1Char('|'))) {
+        rt::Beep();
+        rt::MsgBox(QStringLiteral("\"%1\" cannot be added because its name contains the character \"|\".").arg(s),
+                   rt::vbInformation, QStringLiteral("Kestrel 98"));
+        Text1.setFocus(Qt::OtherFocusReason);
+        return;
+    }
     // A listed special item needs no look-up; anything else must be known
     // to the shell.
     if (!listedSpecialItems().contains(s) && shared::GetFileIcon(s).isNull()) {

@@ -103,5 +103,6 @@ private:
     void wireMainMenu();
     // Properties of a bar button that holds a group, or an ordinary item.
     void editGroupProperties(int index);
+    void applyGroupTag(int index, const QString& result);
     void editItemProperties(int index);
 };

@@ -13,6 +13,8 @@
 #include "runtime/CommandButton.h"
 #include "runtime/Interaction.h"
 
+#include <algorithm>
+
 using namespace rt;
 
 namespace {
@@ -40,21 +42,24 @@ bool confirmDelete()
 
 QString sectionOf(const QString& groupName) { return QStringLiteral("group") + groupName; }
 
-bool valueStored(const QString& section, const QString& key)
+QString groupNameOf(const QString& tag)
 {
-    // No default can tell an absent value from a stored one on its own; two
-    // different ones can.
-    return mMain::GetSetting(section, key, QStringLiteral("a")) != QLatin1String("a") ||
-           mMain::GetSetting(section, key, QStringLiteral("b")) != QLatin1String("b");
+    if (!tag.toLower().startsWith(QLatin1String("group|")))
+        return QString();
+    return MenuForm::GetBetween(tag, QStringLiteral("|"), QStringLiteral("|:"));
 }
 
-// A group's section is written with its position and at least the end of
-// its list.
-bool groupStored(const QString& groupName)
+// Whether another group on the bar, shown or kept beyond its capacity, has
+// the name.
+bool groupOnBar(const frmMain& bar, const QString& groupName, int except)
 {
-    const QString section = sectionOf(groupName);
-    return valueStored(section, QStringLiteral("Left")) || valueStored(section, QStringLiteral("Top")) ||
-           valueStored(section, QStringLiteral("0"));
+    for (int i = 0; i <= mMain::ItemCount; ++i) {
+        if (i != except && bar.ItemImg.exists(i) && groupNameOf(bar.ItemImg[i].Tag) == groupName)
+            return true;
+    }
+    const QStringList& beyond = bar.itemsBeyondCapacity();
+    return std::any_of(beyond.begin(), beyond.end(),
+                       [&](const QString& item) { return groupNameOf(item) == groupName; });
 }
 
 void refuseTakenGroupName(const QString& groupName)
@@ -162,12 +167,25 @@ void MenuForm::editGroupProperties(int index)
         return;
     const QString newName = GetBetween(result, QStringLiteral("|"), QStringLiteral("|:"));
     const QString oldName = GetBetween(tag, QStringLiteral("|"), QStringLiteral("|:"));
+    if (newName == oldName) {
+        applyGroupTag(index, result);
+        return;
+    }
     // The copy would overwrite the other group's items and position.
-    if (newName != oldName && groupStored(newName)) {
+    if (groupOnBar(*bar, newName, index)) {
         refuseTakenGroupName(newName);
         return;
     }
+    // What a renamed or deleted group left under the name is no group's any
+    // more; none of it may mix into this one.
+    mMain::DeleteSetting(sectionOf(newName), QString());
     CopyRegistry(newName, oldName);
+    applyGroupTag(index, result);
+}
+
+void MenuForm::applyGroupTag(int index, const QString& result)
+{
+    frmMain* bar = mMain::MainForm;
     bar->ItemImg[index].Tag = result;
     const QString icon = Stringbas::StrAfter(result, QStringLiteral("|:"));
     bar->SetItemIcon(index, icon.isEmpty() ? QStringLiteral("group") : icon);

@@ -2,6 +2,7 @@
 
 #include "platform/DialogStacking.h"
 #include "platform/Launcher.h"
+#include "platform/ShutdownSignals.h"
 #include "platform/WindowSystem.h"
 
 #include <QApplication>
@@ -122,10 +123,23 @@ private:
     QPointer<QWidget> mDialog;
 };
 
+// What a box answers when the program ends under it: the choice that changes
+// nothing.
+int answerWhenEnding(int style)
+{
+    switch (style & 0x7) {
+    case 1:
+    case 3: return 2;
+    case 4: return 7;
+    default: return 1;
+    }
+}
 }  // namespace
 
 int QtPlatform::messageBox(const QString& prompt, int style, const QString& title)
 {
+    if (shutdownRequested())
+        return answerWhenEnding(style);
     QMessageBox box;
     box.setWindowTitle(title);
     box.setText(prompt);
@@ -152,7 +166,10 @@ int QtPlatform::messageBox(const QString& prompt, int style, const QString& titl
         break;
     }
     const DialogAboveBar aboveBar(&box);
-    switch (box.exec()) {
+    const int pressed = box.exec();
+    if (shutdownRequested())
+        return answerWhenEnding(style);
+    switch (pressed) {
     case QMessageBox::Yes: return 6;
     case QMessageBox::No: return 7;
     case QMessageBox::Cancel: return 2;
@@ -185,14 +202,18 @@ void fillMenu(QMenu& menu, const QList<MenuEntry>& entries)
 
 QString QtPlatform::popupMenu(const QList<MenuEntry>& entries, QPoint at)
 {
+    if (shutdownRequested())
+        return QString();
     QMenu menu;
     fillMenu(menu, entries);
     QAction* chosen = menu.exec(at + screenGeometry().topLeft());
-    return chosen ? chosen->data().toString() : QString();
+    return chosen && !shutdownRequested() ? chosen->data().toString() : QString();
 }
 
 void QtPlatform::runModal(QWidget* window)
 {
+    if (shutdownRequested())
+        return;
     QPointer<QWidget> guard(window);
     window->setWindowModality(Qt::ApplicationModal);
     const DialogAboveBar aboveBar(window);
@@ -200,7 +221,7 @@ void QtPlatform::runModal(QWidget* window)
     window->raise();
     window->activateWindow();
     QEventLoop loop;
-    while (guard && guard->isVisible())
+    while (guard && guard->isVisible() && !shutdownRequested())
         loop.processEvents(QEventLoop::WaitForMoreEvents);
 }
 
@@ -224,15 +245,21 @@ QString qtFileFilter(const QString& pipeFilter)
 FileChoice QtPlatform::openFileDialog(QWidget* owner, const QString& title, const QString& filter,
                                       const QString& initialFolder)
 {
+    if (shutdownRequested())
+        return {};
     const QString file =
         QFileDialog::getOpenFileName(owner, title, initialFolder, qtFileFilter(filter));
+    if (shutdownRequested())
+        return {};
     return {!file.isEmpty(), file};
 }
 
 bool QtPlatform::chooseColor(QWidget* owner, QColor& color)
 {
+    if (shutdownRequested())
+        return false;
     const QColor chosen = QColorDialog::getColor(color, owner);
-    if (!chosen.isValid())
+    if (!chosen.isValid() || shutdownRequested())
         return false;
     color = chosen;
     return true;
@@ -240,7 +267,10 @@ bool QtPlatform::chooseColor(QWidget* owner, QColor& color)
 
 QString QtPlatform::browseForFolder(QWidget* owner, const QString& title)
 {
-    return QFileDialog::getExistingDirectory(owner, title);
+    if (shutdownRequested())
+        return QString();
+    const QString folder = QFileDialog::getExistingDirectory(owner, title);
+    return shutdownRequested() ? QString() : folder;
 }
 
 bool QtPlatform::shellOpen(const QString& target) { return launch(target); }

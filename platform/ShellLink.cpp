@@ -1,5 +1,7 @@
 #include "platform/ShellLink.h"
 
+#include "platform/GuardedFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -243,14 +245,10 @@ QString linkTargetFromBytes(const QByteArray& data, const QString& linkFolder)
 
 QString linkTarget(const QString& linkPath)
 {
-    const QFileInfo info(linkPath);
-    // Only regular files: opening a pipe or device could block or never end.
-    if (!info.isFile() || info.size() > kMaxLinkBytes)
+    const platform::FileContents contents = readGuarded(linkPath, kMaxLinkBytes);
+    if (contents.status != platform::FileContents::Read)
         return QString();
-    QFile file(linkPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    return linkTargetFromBytes(file.read(kMaxLinkBytes + 1), info.absolutePath());
+    return linkTargetFromBytes(contents.bytes, QFileInfo(linkPath).absolutePath());
 }
 
 }  // namespace platform

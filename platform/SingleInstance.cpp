@@ -7,9 +7,13 @@
 
 namespace platform {
 
+namespace {
+QLockFile* gLock = nullptr;
+}  // namespace
+
 bool PrevInstance()
 {
-    static QLockFile* lock = nullptr;
+    QLockFile*& lock = gLock;
     if (lock)
         return false;
     auto* candidate = new QLockFile(QDir(privateRuntimeFolder()).filePath(QStringLiteral("kestrel2.lock")));
@@ -21,6 +25,12 @@ bool PrevInstance()
     }
     lock = candidate;
     return false;
+}
+
+void ReleaseInstance()
+{
+    if (gLock)
+        gLock->unlock();
 }
 
 }  // namespace platform

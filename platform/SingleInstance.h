@@ -7,4 +7,8 @@ namespace platform {
 // first caller that finds none takes the lock and keeps it until it ends.
 bool PrevInstance();
 
+// Gives the lock up before the process has quite ended, so that a new start
+// right after a shutdown is not turned away.
+void ReleaseInstance();
+
 }  // namespace platform

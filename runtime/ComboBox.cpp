@@ -1,5 +1,9 @@
 #include "runtime/ComboBox.h"
 
+#include <QLineEdit>
+
+#include <limits>
+
 namespace rt {
 
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent)
@@ -9,6 +13,8 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent)
     // completed behind the user's back.
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
+    // As with a text box: no cut at 32,767 characters.
+    lineEdit()->setMaxLength(std::numeric_limits<int>::max());
     initControl();
     connect(this, &QComboBox::activated, this, [this] {
         if (Click)

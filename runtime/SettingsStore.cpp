@@ -1,50 +1,25 @@
 #include "runtime/SettingsStore.h"
 
+#include "platform/GuardedFile.h"
+#include "runtime/IniDocument.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSettings>
-#include <QStringDecoder>
 
 #include <algorithm>
 #include <map>
-#include <memory>
 #include <optional>
 #include <vector>
 
 namespace rt {
 namespace {
 
-QString percentEncoded(QChar c)
-{
-    return u'%' + QString::number(c.unicode(), 16).toUpper().rightJustified(2, u'0');
-}
-
-// QSettings splits group and key paths on "/" (dropping empty parts), and files
-// every group named "general", in any case, under the one name "General". Our
-// own %XX for "%" and "/", and for the first letter of such a group, keeps each
-// name one path element that no other name shares, while ordinary names such as
-// "Items" or "groupTools" stay as they are in the file for those who edit it.
-QString storedName(const QString& name)
-{
-    // An empty name would address the top of the file, and deleting that
-    // "section" would erase everything.
-    if (name.isEmpty())
-        return QStringLiteral("%");
-    QString stored;
-    stored.reserve(name.size());
-    for (QChar c : name)
-        stored += (c == u'%' || c == u'/') ? percentEncoded(c) : QString(c);
-    if (name.compare(u"general", Qt::CaseInsensitive) == 0)
-        stored.replace(0, 1, percentEncoded(name.front()));
-    return stored;
-}
-
-QString storedPath(const QString& section, const QString& key)
-{
-    return storedName(section) + u'/' + storedName(key);
-}
+// Far beyond any settings file the program writes; a larger one is no
+// settings file and is left alone.
+constexpr qint64 SettingsSizeCap = 256 * 1024 * 1024;
+// Copies of distinct unreadable contents kept beside the file at most.
+constexpr int BackupLimit = 100;
 
 QString configHome()
 {
@@ -55,54 +30,20 @@ QString configHome()
     return QDir::homePath() + QStringLiteral("/.config");
 }
 
-bool isReadableLine(const QByteArray& rawLine)
+// A file holding what the store cannot read is copied aside before the first
+// write, once for each content: a file that stays as it is (read-only, say)
+// is not copied again with every write. False when no copy could be made.
+bool keepUnreadableContents(const QString& path, const QByteArray& contents)
 {
-    const QByteArray line = rawLine.trimmed();
-    if (line.isEmpty() || line.startsWith(';') || line.startsWith('#'))
-        return true;
-    if (line.startsWith('['))
-        return line.endsWith(']');
-    return line.indexOf('=') > 0;
-}
-
-bool isUtf8(const QByteArray& bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString decoded = utf8.decode(bytes);  // the decoder only runs when its result is taken
-    return !utf8.hasError();
-}
-
-bool holdsUnreadableText(const QByteArray& contents)
-{
-    // Bytes that are not UTF-8 would come back as replacement characters.
-    if (!isUtf8(contents))
-        return true;
-    const QList<QByteArray> lines = contents.split('\n');
-    return !std::all_of(lines.begin(), lines.end(), isReadableLine);
-}
-
-QString unusedBackupName(const QString& path)
-{
-    QString candidate = path + QStringLiteral(".bad");
-    for (int n = 1; QFileInfo::exists(candidate); ++n)
-        candidate = path + QStringLiteral(".bad.") + QString::number(n);
-    return candidate;
-}
-
-// QSettings rewrites a file without the lines it cannot parse, so a file
-// holding such lines is first copied aside. Returns whether the file may be
-// rewritten: not when it cannot be read or the copy fails, since what the user
-// wrote would be lost.
-bool keepUnreadableFile(const QString& path)
-{
-    QFile file(path);
-    if (!file.exists())
-        return true;
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    if (!holdsUnreadableText(file.readAll()))
-        return true;
-    return QFile::copy(path, unusedBackupName(path));
+    for (int n = 0; n < BackupLimit; ++n) {
+        const QString candidate = path + QStringLiteral(".bad") + (n ? u'.' + QString::number(n) : QString());
+        const platform::FileContents existing = platform::readGuarded(candidate, SettingsSizeCap);
+        if (existing.status == platform::FileContents::Read && existing.bytes == contents)
+            return true;
+        if (existing.status == platform::FileContents::Missing && !QFileInfo::exists(candidate))
+            return platform::replaceFile(candidate, contents);
+    }
+    return false;
 }
 
 // The store of the process. Changes wait here until the next turn of the event
@@ -116,33 +57,54 @@ public:
         return store;
     }
 
-    QString value(const QString& path, const QString& storedKey, const QString& defaultValue);
-    void change(const QString& path, const QString& storedKey, std::optional<QString> value);
+    QString value(const QString& path, const QString& section, const QString& key, const QString& defaultValue);
+    void change(const QString& path, const QString& section, std::optional<QString> key,
+                std::optional<QString> value);
     void writePending();
+    void end()
+    {
+        writePending();
+        mEnded = true;
+    }
 
 private:
     struct Change {
         QString path;
-        QString storedKey;             // section/key, or the section alone when it is deleted
+        QString section;
+        std::optional<QString> key;    // none: the whole section
         std::optional<QString> value;  // none: deleted
+
+        bool covers(const QString& path_, const QString& section_, const QString& key_) const
+        {
+            return path == path_ && section == section_ && (!key || *key == key_);
+        }
+        void applyTo(IniDocument& document) const
+        {
+            if (!key)
+                document.removeSection(section);
+            else if (value)
+                document.setValue(section, *key, *value);
+            else
+                document.removeKey(section, *key);
+        }
     };
 
     SettingsStore() { qAddPostRoutine(&SettingsStore::release); }
 
     static void release();
-    static const Change* latestChange(const std::vector<Change>& changes, const QString& path,
-                                      const QString& storedKey);
-    QSettings& settingsFor(const QString& path);
+    const IniDocument& documentOf(const QString& path);
     void scheduleWrite();
     void writeFile(const QString& path, const std::vector<Change>& changes);
 
     std::vector<Change> mPending;
-    std::map<QString, std::unique_ptr<QSettings>> mFiles;
+    // Each file as last read or written.
+    std::map<QString, IniDocument> mFiles;
     bool mWriteScheduled = false;
+    bool mEnded = false;
 };
 
-// Writes what is left and closes the files while Qt is still whole, rather
-// than at static destruction.
+// Writes what is left while Qt is still whole, rather than at static
+// destruction.
 void SettingsStore::release()
 {
     SettingsStore& store = instance();
@@ -150,32 +112,30 @@ void SettingsStore::release()
     store.mFiles.clear();
 }
 
-const SettingsStore::Change* SettingsStore::latestChange(const std::vector<Change>& changes,
-                                                         const QString& path, const QString& storedKey)
+const IniDocument& SettingsStore::documentOf(const QString& path)
 {
-    const auto found = std::find_if(changes.rbegin(), changes.rend(), [&](const Change& change) {
-        return change.path == path
-               && (change.storedKey == storedKey || storedKey.startsWith(change.storedKey + u'/'));
-    });
-    return found == changes.rend() ? nullptr : &*found;
+    auto found = mFiles.find(path);
+    if (found == mFiles.end())
+        found = mFiles.emplace(path, IniDocument::parse(platform::readGuarded(path, SettingsSizeCap).bytes)).first;
+    return found->second;
 }
 
-QString SettingsStore::value(const QString& path, const QString& storedKey, const QString& defaultValue)
+QString SettingsStore::value(const QString& path, const QString& section, const QString& key,
+                             const QString& defaultValue)
 {
-    if (const Change* pending = latestChange(mPending, path, storedKey))
+    const auto pending = std::find_if(mPending.rbegin(), mPending.rend(),
+                                      [&](const Change& change) { return change.covers(path, section, key); });
+    if (pending != mPending.rend())
         return pending->value.value_or(defaultValue);
-    const QVariant stored = settingsFor(path).value(storedKey);
-    if (!stored.isValid())
-        return defaultValue;
-    // QSettings reads a hand-written value with unquoted commas as a list.
-    if (stored.typeId() == QMetaType::QStringList)
-        return stored.toStringList().join(u", ");
-    return stored.toString();
+    return documentOf(path).value(section, key).value_or(defaultValue);
 }
 
-void SettingsStore::change(const QString& path, const QString& storedKey, std::optional<QString> value)
+void SettingsStore::change(const QString& path, const QString& section, std::optional<QString> key,
+                           std::optional<QString> value)
 {
-    mPending.push_back({path, storedKey, std::move(value)});
+    if (mEnded)
+        return;
+    mPending.push_back({path, section, std::move(key), std::move(value)});
     scheduleWrite();
 }
 
@@ -206,61 +166,54 @@ void SettingsStore::writePending()
     }
 }
 
+// The file is read again first, to take in what was edited by hand since, so
+// that deleting a section also deletes the keys added to it meanwhile. A
+// write that fails leaves the file as it was; the changes stay in memory and
+// go with the next write.
 void SettingsStore::writeFile(const QString& path, const std::vector<Change>& changes)
 {
-    if (!keepUnreadableFile(path)) {
-        mPending.insert(mPending.end(), changes.begin(), changes.end());
-        return;
+    const platform::FileContents disk = platform::readGuarded(path, SettingsSizeCap);
+    IniDocument document = IniDocument::parse(disk.bytes);
+    const bool keep = disk.status != platform::FileContents::Refused &&
+                      (!document.holdsUnreadableText() || keepUnreadableContents(path, disk.bytes));
+    if (keep) {
+        for (const Change& change : changes)
+            change.applyTo(document);
+        const QByteArray bytes = document.serialize();
+        // Nothing to write: the file says what it said, or there is none and
+        // would hold nothing.
+        const bool unchanged = disk.status == platform::FileContents::Read
+                                   ? bytes == disk.bytes
+                                   : bytes == IniDocument::parse(QByteArray()).serialize();
+        if (unchanged || platform::replaceFile(path, bytes)) {
+            mFiles.insert_or_assign(path, std::move(document));
+            return;
+        }
     }
-    QSettings& settings = settingsFor(path);
-    // Take in what was edited by hand since the last write, so that deleting a
-    // section also deletes the keys added to it meanwhile.
-    settings.sync();
-    for (const Change& change : changes) {
-        if (change.value)
-            settings.setValue(change.storedKey, *change.value);
-        else
-            settings.remove(change.storedKey);
-    }
-    // A write that fails leaves the file as it was; QSettings keeps the changes
-    // in memory and offers them again with the next write.
-    settings.sync();
-}
-
-QSettings& SettingsStore::settingsFor(const QString& path)
-{
-    std::unique_ptr<QSettings>& settings = mFiles[path];
-    if (!settings) {
-        settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
-        // Replace the file through a temporary file and a rename, or not at
-        // all: a file rewritten in place is half-written if the process dies.
-        settings->setAtomicSyncRequired(true);
-    }
-    return *settings;
+    mPending.insert(mPending.end(), changes.begin(), changes.end());
 }
 
 }  // namespace
 
 QString GetSetting(const QString& app, const QString& section, const QString& key, const QString& defaultValue)
 {
-    return SettingsStore::instance().value(SettingsFilePath(app), storedPath(section, key), defaultValue);
+    return SettingsStore::instance().value(SettingsFilePath(app), section, key, defaultValue);
 }
 
 void SaveSetting(const QString& app, const QString& section, const QString& key, const QString& value)
 {
-    SettingsStore::instance().change(SettingsFilePath(app), storedPath(section, key), value);
+    SettingsStore::instance().change(SettingsFilePath(app), section, key, value);
 }
 
 void DeleteSetting(const QString& app, const QString& section, const QString& key)
 {
-    const QString storedKey = key.isEmpty() ? storedName(section) : storedPath(section, key);
-    SettingsStore::instance().change(SettingsFilePath(app), storedKey, std::nullopt);
+    SettingsStore::instance().change(SettingsFilePath(app), section,
+                                     key.isEmpty() ? std::nullopt : std::optional<QString>(key), std::nullopt);
 }
 
-void FlushSettings()
-{
-    SettingsStore::instance().writePending();
-}
+void FlushSettings() { SettingsStore::instance().writePending(); }
+
+void EndSettings() { SettingsStore::instance().end(); }
 
 QString SettingsFilePath(const QString& app)
 {

@@ -25,6 +25,10 @@ void DeleteSetting(const QString& app, const QString& section, const QString& ke
 // on the next turn of the event loop.
 void FlushSettings();
 
+// Writes what is pending and takes no more changes: the program is ending and
+// what is saved after this point may be half of a change.
+void EndSettings();
+
 // The settings file of an application.
 QString SettingsFilePath(const QString& app);
 

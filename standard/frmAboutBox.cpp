@@ -1,5 +1,6 @@
 #include "standard/frmAboutBox.h"
 
+#include "platform/GuardedFile.h"
 #include "runtime/Twips.h"
 #include "shared/ShellEx.h"
 #include "standard/ExeIcon.h"
@@ -54,7 +55,7 @@ void frmAboutBox::setIcon(const QString& path)
         return;
     }
     Cls();
-    const QPixmap picture(path);
+    const QPixmap picture = QPixmap::fromImage(platform::loadGuardedImage(path));
     if (!picture.isNull())
         imgIcon.setPicture(picture);
 }

@@ -1,5 +1,6 @@
 #include "standard/frmInput.h"
 
+#include "platform/GuardedFile.h"
 #include "runtime/Interaction.h"
 
 #include <algorithm>
@@ -70,7 +71,7 @@ void frmInput::setIcon(const QString& file)
         imgIcon.setPicture(QPixmap());
         return;
     }
-    const QPixmap picture(file);
+    const QPixmap picture = QPixmap::fromImage(platform::loadGuardedImage(file));
     if (!picture.isNull())
         imgIcon.setPicture(picture);
 }

@@ -11,12 +11,13 @@ out=${2:-$source_dir/build-fuzz}
 mkdir -p "$out"
 
 declare -A sources=(
-    [shell_link]="platform/ShellLink.cpp"
-    [tutorial_file]="platform/tutorial/TutorialFile.cpp"
+    [shell_link]="platform/ShellLink.cpp platform/GuardedFile.cpp"
+    [tutorial_file]="platform/tutorial/TutorialFile.cpp platform/GuardedFile.cpp"
     [pe_icon]="standard/PeIconReader.cpp"
     [uri_list]="platform/DropFiles.cpp"
     [ico]=""
-    [item_string]="core/Stringbas.cpp shared/Stringbas.cpp core/mMain.cpp runtime/SettingsStore.cpp"
+    [settings_file]="runtime/IniDocument.cpp"
+    [item_string]="core/Stringbas.cpp shared/Stringbas.cpp core/mMain.cpp runtime/SettingsStore.cpp runtime/IniDocument.cpp platform/GuardedFile.cpp"
 )
 flags=(-std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
        -I"$source_dir")

@@ -1,7 +1,7 @@
 #include "platform/tutorial/TutorialFile.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "platform/GuardedFile.h"
+
 #include <QStringDecoder>
 
 #include <optional>
@@ -39,13 +39,10 @@ QStringList splitLines(const QString& text)
 
 TutorialFile TutorialFile::load(const QString& path, int version)
 {
-    if (!QFileInfo(path).isFile())
+    const platform::FileContents contents = platform::readGuarded(path, MaxBytes);
+    if (contents.status != platform::FileContents::Read)
         return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    // One byte past the limit is enough to know the file is too long.
-    return parse(file.read(MaxBytes + 1), version);
+    return parse(contents.bytes, version);
 }
 
 TutorialFile TutorialFile::parse(const QByteArray& bytes, int version)

@@ -6,8 +6,12 @@
 #include "runtime/Component.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QSet>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -59,6 +63,19 @@ TEST_F(AboutComponent, CreatedByProgIdOrClassIdAndUsedLateBound)
     EXPECT_EQ(box->invoke("Show"), QVariant(true));
     EXPECT_EQ(fake.modalWindows.size(), 1);
     EXPECT_FALSE(rt::CreateObject("glintbox.CNothing"));
+}
+
+TEST_F(AboutComponent, APictureThatIsAPipeOrADeviceGivesNoPictureAtOnce)
+{
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath("pipe.png");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString zero = dir.filePath("zero.png");
+    ASSERT_TRUE(QFile::link("/dev/zero", zero));
+    for (const QString& path : {pipe, zero}) {
+        about->setPictureFile(path);
+        EXPECT_TRUE(about->form()->imgPict.Picture().isNull()) << path.toStdString();
+    }
 }
 
 }  // namespace

@@ -7,9 +7,11 @@
 #include "dialogs/frmGroup.h"
 #include "tests/support/FakePlatform.h"
 
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <functional>
 
@@ -162,6 +164,20 @@ TEST_F(GroupPropertyDialog, FormTable)
     const auto chain = focusChain(&form.txtGroupName, 4);
     EXPECT_EQ(chain, (std::vector<QWidget*>{&form.txtGroupName, &form.cmdChangeIcon, &form.cmdOK,
                                             &form.cmdCancel}));
+}
+
+TEST_F(GroupPropertyDialog, AnIconThatIsAPipeOrADeviceOpensAtOnceWithNoPicture)
+{
+    const QString pipe = dir.filePath("pipe.ico");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString zero = dir.filePath("zero.ico");
+    ASSERT_TRUE(QFile::link("/dev/zero", zero));
+    for (const QString& path : {pipe, zero}) {
+        rt::ComPtr<kestrel98::CGroup> fresh(new kestrel98::CGroup);
+        fresh->setItemInfo("group|Tools|:" + path);
+        EXPECT_EQ(fresh->form().lblIconPath.Caption(), path);
+        EXPECT_FALSE(hasDrawing(fresh->form().pictIcon)) << path.toStdString();
+    }
 }
 
 }  // namespace

@@ -186,4 +186,37 @@ TEST_F(ItemPropertyDialog, FormTable)
                                      &form.cmdOK, &form.cmdCancel, &form.Picture1}));
 }
 
+TEST_F(ItemPropertyDialog, APathHoldingABarIsRefusedWithTheMessageOfADrop)
+{
+    const QString barred = dir.filePath("a|b.sh");
+    QFile(barred).open(QIODevice::WriteOnly);
+    show([&](frmProperty& f) {
+        f.Text1.setText(barred);
+        f.cmdOK.click();
+        EXPECT_TRUE(f.isVisible());
+        EXPECT_EQ(f.focusWidget(), &f.Text1);
+        f.cmdCancel.click();
+    });
+    ASSERT_EQ(fake.messageBoxes.size(), 1);
+    EXPECT_EQ(fake.messageBoxes[0].prompt,
+              "\"" + barred + "\" cannot be added because its name contains the character \"|\".");
+    EXPECT_EQ(fake.messageBoxes[0].title, "Kestrel 98");
+    EXPECT_EQ(dialog->ItemInfo(), "");
+}
+
+TEST_F(ItemPropertyDialog, TextsBeyondTheUsualLineLimitComeBackWhole)
+{
+    const QString tip = QString("tip ").repeated(10000);
+    dialog->setItemInfo(file + "|" + tip);
+    show([](frmProperty& f) { f.cmdOK.click(); });
+    EXPECT_EQ(dialog->ItemInfo(), file + "|" + tip);
+
+    const QString longPath = "/" + QString("d/").repeated(20000);
+    show([&](frmProperty& f) {
+        f.Text1.setText(longPath);
+        EXPECT_EQ(f.Text1.Text(), longPath);
+        f.cmdCancel.click();
+    });
+}
+
 }  // namespace

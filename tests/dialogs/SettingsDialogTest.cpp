@@ -323,4 +323,12 @@ TEST_F(SettingsDialog, TabPassesOverTheCoveredPages)
     form.hide();
 }
 
+TEST_F(SettingsDialog, AnUntouchedLongBackgroundPictureIsStoredWhole)
+{
+    const QString path = "/pictures/" + QString("p").repeated(40000) + ".png";
+    store("BackgroundPicture", path);
+    show([](frmSettingEx& f) { f.cmdOK.click(); });
+    EXPECT_EQ(stored("BackgroundPicture"), path);
+}
+
 }  // namespace

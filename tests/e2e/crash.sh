@@ -14,6 +14,7 @@ ROUNDS=${CRASH_ROUNDS:-210}
 items_of() {
     awk '
         /^[ \t]*$/ { next }
+        /^[ \t]*[;#]/ { next }
         /^\[[^]]+\][ \t]*$/ { section = $0; next }
         /^[^=]+=/ {
             if (section == "[Items]") {
@@ -90,28 +91,37 @@ for ((round = 0; round < ROUNDS; ++round)); do
     if ((round % 2 == 1)); then
         started_write "$pid" || fail "round $round: the program did not store its folder at start"
     fi
-    sleep "$(random_ms 300)"
+    # What each round did goes into its failure message.
+    delay=$(random_ms 300)
+    how="${delay}s in"
+    ((round % 2 == 0)) || how="${delay}s after the write at start"
+    sleep "$delay"
     case $((round % 3)) in
-        0)  kill -KILL "$pid" 2>/dev/null || true ;;
+        0)  how+=", SIGKILL"
+            kill -KILL "$pid" 2>/dev/null || true ;;
         1)  # SIGTERM starts the shutdown write; SIGKILL lands somewhere in it.
             kill -TERM "$pid" 2>/dev/null || true
-            sleep "$(random_ms 40)"
+            second=$(random_ms 40)
+            how+=", SIGTERM then SIGKILL ${second}s later"
+            sleep "$second"
             kill -KILL "$pid" 2>/dev/null || true
             killed_mid_shutdown=$((killed_mid_shutdown + 1)) ;;
-        2)  kill -TERM "$pid" 2>/dev/null || true ;;
+        2)  how+=", SIGTERM"
+            kill -TERM "$pid" 2>/dev/null || true ;;
     esac
     status=0
     wait "$pid" 2>/dev/null || status=$?
+    sanitizer_status "$status" "round $round, $how"
 
-    got=$(items_of "$SETTINGS") || fail "round $round: the settings file does not parse: $(cat "$SETTINGS")"
-    [ "$got" = "$expected" ] || fail "round $round: the list is not the stored one:
+    got=$(items_of "$SETTINGS") || fail "round $round, $how: the settings file does not parse: $(cat "$SETTINGS")"
+    [ "$got" = "$expected" ] || fail "round $round, $how: the list is not the stored one:
 $got
 -- expected --
 $expected"
     new=$(md5sum < "$SETTINGS")
     if [ "$new" != "$old" ]; then
         # Rewritten by the program: the program folder is in it now.
-        grep -q '^Path=' "$SETTINGS" || fail "round $round: the file changed but holds no program folder"
+        grep -q '^Path=' "$SETTINGS" || fail "round $round, $how: the file changed but holds no program folder"
         rewritten=$((rewritten + 1))
     fi
     if ((round % 3 == 2)); then
@@ -119,10 +129,10 @@ $expected"
         # with the old file untouched; once the program runs it writes.
         if [ "$status" = 0 ]; then
             terminated=$((terminated + 1))
-            grep -q '^Path=' "$SETTINGS" || fail "round $round: SIGTERM did not write the program folder"
-            grep -q "^Top=$((100 + 15 * (round % 20)))\$" "$SETTINGS" || fail "round $round: SIGTERM did not write the position"
+            grep -q '^Path=' "$SETTINGS" || fail "round $round, $how: SIGTERM did not write the program folder"
+            grep -q "^Top=$((100 + 15 * (round % 20)))\$" "$SETTINGS" || fail "round $round, $how: SIGTERM did not write the position"
         elif [ "$new" != "$old" ]; then
-            fail "round $round: ended by the signal (status $status) yet the file changed"
+            fail "round $round, $how: ended by the signal (status $status) yet the file changed"
         fi
     fi
 done

@@ -34,6 +34,7 @@ click_item 47
 wait_until 5 has_runs here 1 || fail "the second item lost its place while the disk was away"
 echo "an item on a missing disk keeps its place"
 
+MOUNTS+=("$disk")
 mount -t tmpfs k98-disk "$disk" || fail "cannot mount the disk"
 mkdir -p "$disk/tools"
 recording_script away "$disk/tools/away.sh"

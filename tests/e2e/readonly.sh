@@ -35,18 +35,21 @@ use_read_only() {
     wait_until 5 has_runs script "$expected_runs" || fail "$what: the stored item did not run"
     kill -TERM "$BAR_PID"
     wait_until 5 eval '! kill -0 "$BAR_PID" 2>/dev/null' || fail "$what: the bar did not end on SIGTERM"
-    wait "$BAR_PID" 2>/dev/null
-    local status=$?
+    local status=0
+    wait "$BAR_PID" 2>/dev/null || status=$?
+    sanitizer_status "$status" "$what"
     [ "$status" -eq 0 ] || fail "$what: the bar ended with status $status: $(cat "$E2E_TMP/bar.log")"
     [ "$(md5sum < "$SETTINGS")" = "$original" ] || fail "$what: the settings file changed"
     echo "$what: the bar runs and the file stays as it was"
 }
 
+MOUNTS+=("$SETTINGS")
 mount --bind "$SETTINGS" "$SETTINGS" && mount -o remount,bind,ro "$SETTINGS" || fail "cannot make the file read-only"
 use_read_only "a read-only settings file" 1
 umount "$SETTINGS"
 
 folder=$(dirname "$SETTINGS")
+MOUNTS+=("$folder")
 mount --bind "$folder" "$folder" && mount -o remount,bind,ro "$folder" || fail "cannot make the folder read-only"
 use_read_only "a read-only settings folder" 2
 umount "$folder"

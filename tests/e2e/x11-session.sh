@@ -14,15 +14,31 @@ SETTINGS="$XDG_CONFIG_HOME/Dash97/settings.ini"
 unset QT_QPA_PLATFORM
 export QT_QPA_PLATFORM=xcb
 
+# A sanitizer's report ends a program with this status, which the program
+# itself never uses, so a test that checks statuses can tell the two apart.
+SANITIZER_STATUS=86
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}exitcode=$SANITIZER_STATUS"
+export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}exitcode=$SANITIZER_STATUS"
+export UBSAN_OPTIONS="${UBSAN_OPTIONS:+$UBSAN_OPTIONS:}exitcode=$SANITIZER_STATUS"
+
 PIDS=()
+# Mount points to undo however the test ends; add each as it is mounted.
+MOUNTS=()
 cleanup() {
     for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
+    local i
+    for ((i = ${#MOUNTS[@]} - 1; i >= 0; --i)); do umount "${MOUNTS[i]}" 2>/dev/null || true; done
     rm -rf "$E2E_TMP"
 }
 trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Fails when a status is that of a sanitizer's report rather than the program's.
+sanitizer_status() {
+    [ "$1" != "$SANITIZER_STATUS" ] || fail "$2: a sanitizer reported a fault (status $1); see its report"
+}
 
 # Starts Xvfb on a free display, then openbox unless NO_WM is set.
 start_x() {

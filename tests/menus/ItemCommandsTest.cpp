@@ -178,6 +178,39 @@ TEST_F(ItemCommands, ARenameOntoAnotherStoredGroupIsRefusedAndChangesNothing)
     EXPECT_EQ(fake.messageBoxes.size(), 1);
 }
 
+TEST_F(ItemCommands, ARenameBackOrOntoADeletedGroupsNameTakesOnlyThisGroupsItems)
+{
+    storeItems({QStringLiteral("group|A|:"), QStringLiteral("group|Gone|:")});
+    storeGroup(QStringLiteral("A"), {QStringLiteral("/bin|a0"), QStringLiteral("/usr|a1")});
+    save(section("A"), QStringLiteral("Left"), QStringLiteral("1500"));
+    storeGroup(QStringLiteral("Gone"), {QStringLiteral("/etc|x0"), QStringLiteral("/var|x1"), QStringLiteral("/opt|x2")});
+    save(section("Gone"), QStringLiteral("Top"), QStringLiteral("777"));
+    save(section("Gone"), QStringLiteral("5"), QStringLiteral("/srv|stale"));
+    loadInEditMode();
+    onButton(bar->ItemImg[1], 5, QStringLiteral("mnuDelete"));
+    ASSERT_EQ(barTags().first(), QStringLiteral("group|A|:"));
+
+    answerGroup(QStringLiteral("B"));
+    onButton(bar->ItemImg[0], 5, QStringLiteral("mnuProperty"));
+    answerGroup(QStringLiteral("A"));
+    onButton(bar->ItemImg[0], 5, QStringLiteral("mnuProperty"));
+    EXPECT_EQ(tagOf(0), QStringLiteral("group|A|:"));
+    EXPECT_EQ(storedList(section("A")), (QStringList{"/bin|a0", "/usr|a1"}));
+    EXPECT_EQ(stored(section("A"), QStringLiteral("Left")), QStringLiteral("1500"));
+
+    answerGroup(QStringLiteral("Gone"));
+    onButton(bar->ItemImg[0], 5, QStringLiteral("mnuProperty"));
+    EXPECT_EQ(tagOf(0), QStringLiteral("group|Gone|:"));
+    EXPECT_EQ(storedList(section("Gone")), (QStringList{"/bin|a0", "/usr|a1"}));
+    EXPECT_EQ(stored(section("Gone"), QStringLiteral("Left")), QStringLiteral("1500"));
+    EXPECT_EQ(stored(section("Gone"), QStringLiteral("Top")), QString());
+    EXPECT_FALSE(present(section("Gone"), QStringLiteral("5")));
+    // Only the delete question was asked; no rename was refused.
+    EXPECT_EQ(fake.messageBoxes.size(), 1);
+    // What the renames left behind stays, as after any rename.
+    EXPECT_EQ(storedList(section("B")), (QStringList{"/bin|a0", "/usr|a1"}));
+}
+
 TEST_F(ItemCommands, AFullRowLeavesEveryButtonAsItWas)
 {
     storeItems(QStringList(60, QStringLiteral("sep")));

@@ -4,6 +4,7 @@
 #include "tests/bar/BarFixture.h"
 
 #include "core/mMain.h"
+#include "runtime/OleColor.h"
 #include "runtime/Twips.h"
 
 #include <QDir>
@@ -118,7 +119,7 @@ TEST_F(BadSettings, AbsurdNumbersAndEmptySectionsStartTheBarOnTheScreen)
                 "Top=-99999999999999999999\n"
                 "Left=1e308\n"
                 "Speed=-5\n"
-                "MaskColor=99999999999999999999999\n"
+                "MaskColor=1e23\n"
                 "Color_mouseEnter=-1e300\n"
                 "Color_mouseExit=nan\n"
                 "[]\n"
@@ -129,6 +130,9 @@ TEST_F(BadSettings, AbsurdNumbersAndEmptySectionsStartTheBarOnTheScreen)
     EXPECT_FALSE(b.Ended());
     EXPECT_EQ(mMain::Speed, 100);
     EXPECT_EQ(mMain::ItemCount, 2);
+    // Colour numbers beyond 32 bits are no colours: the defaults stand.
+    EXPECT_EQ(mMain::MaskColor, double(rt::qbColor(13)));
+    EXPECT_EQ(b.ColorEnter(), -2147483628.0);
     EXPECT_GE(b.Top(), 0);
     EXPECT_LE(b.Top() + b.Height(), 768 * 15);
     EXPECT_TRUE(b.isVisible());
@@ -138,6 +142,7 @@ TEST_F(BadSettings, AbsurdNumbersAndEmptySectionsStartTheBarOnTheScreen)
     frmMain& again = load();
     EXPECT_FALSE(again.Ended());
     EXPECT_EQ(mMain::Speed, 100);
+    EXPECT_EQ(mMain::MaskColor, -16777216.0);
     EXPECT_GE(again.Top(), 0);
     EXPECT_LE(again.Top() + again.Height(), 768 * 15);
 }

@@ -305,4 +305,53 @@ TEST_F(SettingsStoreTest, AnUnwritablePlaceLeavesItAsItWasWhileMemoryKeepsTheSav
     EXPECT_EQ(readElsewhere("Setting", "Speed"), kAbsent);
 }
 
+TEST_F(SettingsStoreTest, AHandEditedFileKeepsEveryLineItsUserWroteThroughASave)
+{
+    rt::SaveSetting(app, "Setting", "Speed", "100");
+    rt::FlushSettings();
+    const QByteArray edited = contents(path) +
+                              "; my own note\n"
+                              "Sound = a,b.wav ; loud\n"
+                              "\n"
+                              "[Items]\n"
+                              "# tools first\n"
+                              "0=/opt/a,b.sh|Tool; \"quoted\" C:\\dir\\\n"
+                              "Unknown=kept\n";
+    writeByHand(path, edited);
+
+    rt::SaveSetting(app, "Setting", "Speed", "200");
+    rt::FlushSettings();
+
+    QByteArray expected = edited;
+    expected.replace("Speed=100", "Speed=200");
+    EXPECT_EQ(contents(path), expected);
+    EXPECT_EQ(runElsewhere({getCommand("Setting", "Sound"), getCommand("Items", "0")}),
+              QStringList({"a,b.wav ; loud", "/opt/a,b.sh|Tool; \"quoted\" C:\\dir\\"}));
+}
+
+TEST_F(SettingsStoreTest, UnreadableContentIsCopiedAsideOnceHoweverOftenItIsWritten)
+{
+    const QByteArray unreadable = "[Setting]\nSpeed=50\nthis line is no setting\n";
+    for (int i = 0; i < 3; ++i) {
+        writeByHand(path, unreadable);
+        rt::SaveSetting(app, "Setting", "Sound", QString::number(i));
+        rt::FlushSettings();
+    }
+    EXPECT_EQ(contents(path + ".bad"), unreadable);
+    EXPECT_FALSE(QFileInfo::exists(path + ".bad.1"));
+    // The line itself stays in the file too.
+    EXPECT_TRUE(contents(path).contains("\nthis line is no setting\n"));
+}
+
+TEST_F(SettingsStoreTest, ASettingsFileThatIsAPipeIsNeitherWaitedForNorReplaced)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    EXPECT_EQ(rt::GetSetting(app, "Setting", "Speed", "none"), "none");
+    rt::SaveSetting(app, "Setting", "Speed", "100");
+    rt::FlushSettings();
+    EXPECT_FALSE(QFileInfo(path).isFile());
+    EXPECT_EQ(rt::GetSetting(app, "Setting", "Speed"), "100");
+}
+
 }  // namespace

@@ -7,9 +7,11 @@
 #include "standard/CInputBox.h"
 #include "standard/frmInput.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -188,6 +190,20 @@ TEST_F(InputBox, IconFromAFileNoneForEmptyAndKeptForAMissingFile)
 
     input->setIcon(QString());
     EXPECT_TRUE(form.imgIcon.Picture().isNull());
+}
+
+TEST_F(InputBox, AnIconThatIsAPipeOrADeviceGivesNoPictureAtOnce)
+{
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("pipe.ico"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString zero = dir.filePath(QStringLiteral("zero.ico"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    for (const QString& path : {pipe, zero}) {
+        input->setIcon(QString());
+        input->SetInfo(QStringLiteral("Ask"), path, QStringLiteral("Name:"), QString());
+        EXPECT_TRUE(form.imgIcon.Picture().isNull()) << path.toStdString();
+    }
 }
 
 }  // namespace

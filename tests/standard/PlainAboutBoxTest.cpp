@@ -8,8 +8,10 @@
 #include "standard/CAboutBox.h"
 #include "standard/frmAboutBox.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -109,6 +111,18 @@ TEST_F(PlainAboutBox, OkHidesTheOneSharedBox)
         [&] { about->Show(); });
     EXPECT_EQ(fake.modalWindows.size(), 1);
     EXPECT_TRUE(form.Loaded());
+}
+
+TEST_F(PlainAboutBox, AnIconThatIsAPipeOrADeviceGivesNoPictureAtOnce)
+{
+    const QString pipe = dir.filePath(QStringLiteral("pipe.ico"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString zero = dir.filePath(QStringLiteral("zero.ico"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    for (const QString& path : {pipe, zero}) {
+        about->setIcon(path);
+        EXPECT_TRUE(form.imgIcon.Picture().isNull()) << path.toStdString();
+    }
 }
 
 }  // namespace

@@ -14,6 +14,8 @@ QRect FakePlatform::availableGeometry()
 int FakePlatform::messageBox(const QString& prompt, int style, const QString& title)
 {
     messageBoxes.append({prompt, style, title});
+    if (onMessageBox)
+        onMessageBox(prompt);
     if (!answers.isEmpty())
         return answers.takeFirst();
     return (style & 0x7) == 4 ? 6 : 1;

@@ -55,6 +55,8 @@ public:
     // Yes/No questions and vbOK otherwise).
     QList<MessageBoxCall> messageBoxes;
     QList<int> answers;
+    // Runs while a box is up, before it is answered.
+    std::function<void(const QString& prompt)> onMessageBox;
 
     // Menus popped (their entries), and the names to choose in order ("" for
     // none; an empty script chooses nothing).
