@@ -67,7 +67,8 @@ public:
     virtual QString browseForFolder(QWidget* owner, const QString& title) = 0;
 
     // Opens a file, folder, program, .desktop entry or URL the way the desktop
-    // does. False when nothing could be started.
+    // does, asking first about launchers the user has not trusted. False when
+    // nothing was started (after a beep, unless the user declined or was told why).
     virtual bool shellOpen(const QString& target) = 0;
 
     // Starts playing a sound file without waiting for it.

@@ -98,12 +98,20 @@ void sendMessage(const Display& display, xcb_window_t window, const QByteArray& 
     }
 }
 
+// The server may drop what a client sent just before hanging up: a round
+// trip makes sure it has handled everything.
+void finish(const Display& display, xcb_window_t window)
+{
+    xcb_connection_t* connection = display.connection.get();
+    xcb_destroy_window(connection, window);
+    std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+}
+
 void send(const Display& display, const QByteArray& message)
 {
     const xcb_window_t window = createMessageWindow(display);
     sendMessage(display, window, message);
-    xcb_destroy_window(display.connection.get(), window);
-    xcb_flush(display.connection.get());
+    finish(display, window);
 }
 
 QString newStartupId(xcb_timestamp_t time)
@@ -146,8 +154,7 @@ QString beginStartup(const StartupInfo& info)
     if (!info.entryFile.isEmpty())
         keys.append({"APPLICATION_ID", info.entryFile});
     sendMessage(display, window, startupMessage("new", keys));
-    xcb_destroy_window(display.connection.get(), window);
-    xcb_flush(display.connection.get());
+    finish(display, window);
     return id;
 }
 

@@ -5,7 +5,8 @@
 # in the home folder that is not marked as trusted brings a question, and No
 # runs nothing; a D-Bus activatable entry is activated on the session bus;
 # an entry asking for startup notification gets its DESKTOP_STARTUP_ID and
-# the bar announces the launch on the display, while other entries carry no id.
+# the bar announces the launch on the display (and takes it back when the
+# start fails), while other entries carry no id.
 source "$(dirname "$0")/x11-session.sh"
 TESTS_DIR="$K98_BIN_DIR/../tests"
 
@@ -60,6 +61,11 @@ Exec=$E2E_TMP/notify.sh %i
 Icon=k98-notify
 StartupNotify=true
 INI
+entry "$apps/k98-broken.desktop" <<INI
+Name=Broken
+Exec=/nonexistent/k98-program
+StartupNotify=true
+INI
 entry "$apps/k98-quiet.desktop" <<INI
 Name=Quiet
 Exec=$E2E_TMP/quiet.sh
@@ -95,6 +101,7 @@ Top=3000
 4=$apps/org.example.K98Test.desktop|Activatable
 5=$apps/k98-notify.desktop|Announced
 6=$apps/k98-quiet.desktop|Quiet
+7=$apps/k98-broken.desktop|Broken
 INI
 start_bar
 bar_y=200
@@ -140,6 +147,13 @@ echo "startup notification sent and handed over"
 click_item 6
 wait_until 5 has_runs quiet 1 || fail "the quiet entry did not run"
 [ "$(cat "$E2E_TMP/quiet.id")" = none ] || fail "an entry without StartupNotify got a startup id"
+
+# A launch that fails takes its announcement back.
+click_item 7
+broken_id() { sed -n 's/^new: ID="\([^"]*\)" NAME="Broken".*/\1/p' "$E2E_TMP/startup"; }
+wait_until 5 bash -c "grep -q 'NAME=\"Broken\"' '$E2E_TMP/startup'" || fail "no startup message for the broken entry"
+wait_until 5 grep -qF "remove: ID=\"$(broken_id)\"" "$E2E_TMP/startup" || fail "the failed launch was not removed"
+echo "a failed launch removes its startup notification"
 
 # Everything after the refused items ran, so they had their chance.
 has_runs tryexec 0 || fail "the entry with a missing TryExec ran"

@@ -89,3 +89,22 @@ TEST(Launcher, StartFailureBeeps)
     EXPECT_FALSE(platform::launch(entry));
     EXPECT_EQ(fake.beeps, 1);
 }
+
+TEST(Launcher, ActivatableEntryFallsBackToExecWithoutTheApplicationOnTheBus)
+{
+    QTemporaryDir dir;
+    const QString marker = dir.filePath(QStringLiteral("ran"));
+    const QString entry = dir.filePath(QStringLiteral("org.example.NotRunning.desktop"));
+    ASSERT_TRUE(writeFile(entry, "[Desktop Entry]\nName=Fallback\nDBusActivatable=true\nExec=touch " + marker.toUtf8()
+                                     + "\n",
+                          true));
+    FakePlatform fake;
+    EXPECT_TRUE(platform::launch(entry));
+    EXPECT_TRUE(appears(marker));
+    EXPECT_EQ(fake.beeps, 0);
+
+    const QString without = dir.filePath(QStringLiteral("org.example.NoExec.desktop"));
+    ASSERT_TRUE(writeFile(without, "[Desktop Entry]\nName=Bus only\nDBusActivatable=true\n", true));
+    EXPECT_FALSE(platform::launch(without));
+    EXPECT_EQ(fake.beeps, 1);
+}
