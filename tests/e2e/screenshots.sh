@@ -84,6 +84,27 @@ xdotool mousemove "$(button_x 0)" $((bar_y + 14))
 sleep 1  # the tip comes after about half a second
 shoot_screen bar-hovered-item
 
+# On the real screen: the hovered title's lightest pixel stands out from the
+# face (the commonest colour around it) by a contrast of at least 3:1, and
+# the separator (button 1) is a groove of one darker and one lighter column.
+luminance='function lin(c) { c /= 255; return c <= 0.03928 ? c / 12.92 : exp(2.4 * log((c + 0.055) / 1.055)) }
+function lum(r, g, b) { return 0.2126 * lin(r) + 0.7152 * lin(g) + 0.0722 * lin(b) }
+function contrast(a, b) { return a > b ? (a + 0.05) / (b + 0.05) : (b + 0.05) / (a + 0.05) }'
+rgb_lines() { sed -nE 's/^ *([0-9]+)[:,][^(]*\( *([0-9]+), *([0-9]+), *([0-9]+).*/\1 \2 \3 \4/p'; }
+title_contrast=$(convert "$shots/bar-hovered-title.png" -crop "90x20+$((bar_width - 100))+$((bar_y + 5))" \
+    -format %c histogram:info:- | rgb_lines | awk "$luminance"'
+    { l = lum($2, $3, $4); if ($1 > most) { most = $1; face = l } if (l > lightest) lightest = l }
+    END { printf "%.2f\n", contrast(lightest, face) }')
+awk -v c="$title_contrast" 'BEGIN { exit !(c >= 3) }' || fail "the hovered title stands out by only $title_contrast:1"
+echo "hovered title against the face: $title_contrast:1"
+groove=$(convert "$shots/bar-hovered-title.png" -crop "22x1+36+$((bar_y + 15))" txt:- | rgb_lines |
+    awk "$luminance"'
+    NR == 1 { face = lum($2, $3, $4) }
+    { l = lum($2, $3, $4); if (contrast(l, face) >= 1.5) printf "%s%d", (l < face ? " dark" : " light"), $1 }')
+[[ "$groove" =~ ^\ dark([0-9]+)\ light([0-9]+)$ ]] && [ $((BASH_REMATCH[2] - BASH_REMATCH[1])) = 1 ] \
+    || fail "the separator is not a groove of a darker and a lighter column:$groove"
+echo "separator groove:$groove"
+
 # Edit Mode: the mode button follows the three items.
 xdotool mousemove "$(button_x 3)" $((bar_y + 15)) click 1
 sleep 0.3
