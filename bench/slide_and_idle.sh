@@ -2,7 +2,8 @@
 # The slide's cost and the bar's idle cost, on a private Xvfb + openbox:
 #  - slide: Ctrl+Alt+A until the bar stands at the screen's edge, at the
 #    default speed (100 twips a step: 191 repainted steps on a 1280-pixel
-#    screen); the time over the steps is the frame time;
+#    screen, each held 2 ms); the program's CPU time over the steps is the
+#    cost of a step's repaint (bench/slide_speeds.sh times every speed);
 #  - wake-ups: voluntary context switches of the program over 30 s parked,
 #    and after Ctrl+Alt+A with the pointer away: over the idle timer's three
 #    ticks and the park, and over the 26 s after (nothing runs).
@@ -38,12 +39,15 @@ xdotool mousemove 640 700
 window=$(xdotool search --name '^Kestrel 98$' | head -n1)
 bar_x() { xwininfo -id "$window" | awk '/Absolute upper-left X/{print $4}'; }
 echo "== slide (191 steps)"
+cpu_ns() { awk '{print $1}' "/proc/$pid/schedstat"; }
 for run in 1 2 3 4 5; do
     start=$(date +%s%N)
+    before=$(cpu_ns)
     xdotool key ctrl+alt+a
     while [ "$(bar_x)" != 0 ]; do :; done
     end=$(date +%s%N)
-    echo "run $run: $(( (end - start) / 1000000 )) ms in all, $(( (end - start) / 191000 )) us a step"
+    after=$(cpu_ns)
+    echo "run $run: $(( (end - start) / 1000000 )) ms in all, $(( (after - before) / 191000 )) us of program CPU a step"
     sleep 4  # parks again after three idle ticks
 done
 switches() { awk '/^voluntary_ctxt_switches/{print $2}' "/proc/$pid/status"; }

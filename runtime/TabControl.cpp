@@ -107,8 +107,10 @@ void drawRaisedEdges(QPainter& painter, const QRect& r, const QPalette& palette,
     }
 }
 
-// Room for a caption on a tab that is not the current one (the narrower).
-constexpr int CaptionMargin = 2 + 8;
+// Room for a caption on a tab that is not the current one (the narrower):
+// its edges and a pixel of air on either side, as narrow as the tabs of the
+// design were.
+constexpr int CaptionMargin = 2 + 2;
 
 }  // namespace
 
@@ -122,7 +124,7 @@ QFont TabControl::captionFont() const
     const auto allFit = [&] {
         const QFontMetrics metrics(font);
         for (int i = 0; i < Tabs(); ++i) {
-            const QString caption = QString(mCaptions[i]).remove(QLatin1Char('&'));
+            const QString caption = QString(mCaptions[i]).remove(QLatin1Char('&')).trimmed();
             if (metrics.horizontalAdvance(caption) > tabRect(i).width() - CaptionMargin)
                 return false;
         }
@@ -146,8 +148,9 @@ void TabControl::paintTab(QPainter& painter, int index)
     painter.fillRect(r, palette().color(QPalette::Button));
     drawRaisedEdges(painter, r, palette(), !besideBody || !current);
 
-    const QRect textArea = r.adjusted(4, 2, -4, -1);
-    const QString& caption = mCaptions[index];
+    const QRect textArea = r.adjusted(1, 2, -1, -1);
+    // Trailing blanks do not show; they would only push the caption aside.
+    const QString caption = mCaptions[index].trimmed();
     const QFont font = captionFont();
     painter.setFont(font);
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,

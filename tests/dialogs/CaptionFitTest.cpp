@@ -79,10 +79,10 @@ void checkTabs(const rt::TabControl& tabs, QStringList& misfits)
 {
     const QFontMetrics metrics(tabs.font());
     for (int i = 0; i < tabs.Tabs(); ++i) {
-        // A tab that is not the current one has its edges and 4 pixels of
-        // air on either side.
-        const int room = tabs.tabRect(i).width() - 10;
-        const int needed = metrics.horizontalAdvance(shown(tabs.TabCaption(i)));
+        // A tab that is not the current one has its edges and a pixel of
+        // air on either side; trailing blanks of a caption do not show.
+        const int room = tabs.tabRect(i).width() - 4;
+        const int needed = metrics.horizontalAdvance(shown(tabs.TabCaption(i)).trimmed());
         if (needed > room)
             misfits << QStringLiteral("tab \"%1\": needs %2, has %3")
                            .arg(tabs.TabCaption(i))

@@ -39,6 +39,16 @@ shoot_screen() {
     check_picture "$picture" 1024 768
 }
 window_named() { xdotool search --onlyvisible --name "^$1\$" | head -n1; }
+# The bar stays above every window, also the dialogs it opens at the pointer:
+# the user drags a dialog clear of it to see all of it, and so does this.
+move_clear_of_bar() {
+    wait_until 10 bash -c "xdotool search --onlyvisible --name '^$1\$' >/dev/null" || fail "no window \"$1\""
+    local id
+    id=$(window_named "$1")
+    xdotool windowmove "$id" 560 300
+    wait_until 5 bash -c "xwininfo -id $id | grep -q 'Absolute upper-left Y: *3[0-9][0-9]'" \
+        || fail "\"$1\" could not be moved"
+}
 closed() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
 
 icons="$E2E_TMP/icons/a folder with a long name/and another one inside it"
@@ -48,15 +58,17 @@ write_settings <<INI
 [App]
 FirstTimeEx=no
 [Setting]
-Top=3000
+Top=10350
 [Items]
 0=/usr/bin|Programs and tools
 1=sep
 2=group|Tools|:$icons/tools.ico
 INI
-bar_y=200
+# Low on the screen, so that the dialogs opened at the pointer stand above
+# the bar (it stays on top of every window).
+bar_y=690
 start_bar
-xdotool mousemove 500 600
+xdotool mousemove 500 300
 xdotool key ctrl+alt+a
 wait_until 5 bar_x_is 0 || fail "the hotkey did not slide the bar in"
 read -r _ _ bar_width _ < <(geometry_of "$BAR_WINDOW")
@@ -72,6 +84,27 @@ xdotool mousemove "$(button_x 0)" $((bar_y + 14))
 sleep 1  # the tip comes after about half a second
 shoot_screen bar-hovered-item
 
+# On the real screen: the hovered title's lightest pixel stands out from the
+# face (the commonest colour around it) by a contrast of at least 3:1, and
+# the separator (button 1) is a groove of one darker and one lighter column.
+luminance='function lin(c) { c /= 255; return c <= 0.03928 ? c / 12.92 : exp(2.4 * log((c + 0.055) / 1.055)) }
+function lum(r, g, b) { return 0.2126 * lin(r) + 0.7152 * lin(g) + 0.0722 * lin(b) }
+function contrast(a, b) { return a > b ? (a + 0.05) / (b + 0.05) : (b + 0.05) / (a + 0.05) }'
+rgb_lines() { sed -nE 's/^ *([0-9]+)[:,][^(]*\( *([0-9]+), *([0-9]+), *([0-9]+).*/\1 \2 \3 \4/p'; }
+title_contrast=$(convert "$shots/bar-hovered-title.png" -crop "90x20+$((bar_width - 100))+$((bar_y + 5))" \
+    -format %c histogram:info:- | rgb_lines | awk "$luminance"'
+    { l = lum($2, $3, $4); if ($1 > most) { most = $1; face = l } if (l > lightest) lightest = l }
+    END { printf "%.2f\n", contrast(lightest, face) }')
+awk -v c="$title_contrast" 'BEGIN { exit !(c >= 3) }' || fail "the hovered title stands out by only $title_contrast:1"
+echo "hovered title against the face: $title_contrast:1"
+groove=$(convert "$shots/bar-hovered-title.png" -crop "22x1+36+$((bar_y + 15))" txt:- | rgb_lines |
+    awk "$luminance"'
+    NR == 1 { face = lum($2, $3, $4) }
+    { l = lum($2, $3, $4); if (contrast(l, face) >= 1.5) printf "%s%d", (l < face ? " dark" : " light"), $1 }')
+[[ "$groove" =~ ^\ dark([0-9]+)\ light([0-9]+)$ ]] && [ $((BASH_REMATCH[2] - BASH_REMATCH[1])) = 1 ] \
+    || fail "the separator is not a groove of a darker and a lighter column:$groove"
+echo "separator groove:$groove"
+
 # Edit Mode: the mode button follows the three items.
 xdotool mousemove "$(button_x 3)" $((bar_y + 15)) click 1
 sleep 0.3
@@ -79,12 +112,14 @@ sleep 0.3
 xdotool mousemove "$(button_x 0)" $((bar_y + 15)) click 3
 sleep 0.5
 xdotool key Down Down Down Return
+move_clear_of_bar "Item Property"
 shoot_screen item-property-edit-mode "Item Property"
 xdotool key Escape
 wait_until 5 closed "Item Property" || fail "the item property dialog did not close"
 xdotool mousemove "$(button_x 2)" $((bar_y + 15)) click 3
 sleep 0.5
 xdotool key Down Down Down Return
+move_clear_of_bar "Group Property"
 shoot_screen group-property-edit-mode "Group Property"
 xdotool key Escape
 wait_until 5 closed "Group Property" || fail "the group property dialog did not close"
@@ -93,8 +128,7 @@ wait_until 5 closed "Group Property" || fail "the group property dialog did not 
 xdotool mousemove $((bar_width - 80)) $((bar_y + 2)) click 3
 sleep 0.5
 xdotool key Down Down Return
-wait_until 10 bash -c "xdotool search --onlyvisible --name '^Kestrel 98 Property\$' >/dev/null" \
-    || fail "no settings dialog"
+move_clear_of_bar "Kestrel 98 Property"
 read -r dialog_x dialog_y _ _ < <(geometry_of "$(window_named "Kestrel 98 Property")")
 # Ten tabs, five to a row of 61 x 23 pixels, from 8, 8 in the dialog.
 pages=(behavior speed tooltip direction smart-slide colors picture appearance sound group)
@@ -105,6 +139,13 @@ for page in $(seq 0 9); do
 done
 xdotool key Escape
 wait_until 5 closed "Kestrel 98 Property" || fail "the settings dialog did not close"
+# In Edit Mode the bar then says when changes take effect; OK it.
+message_box() { xdotool search --onlyvisible --name '^Kestrel 98$' | grep -vx "$BAR_WINDOW" | head -n1; }
+wait_until 10 bash -c "[ -n \"\$(xdotool search --onlyvisible --name '^Kestrel 98\$' | grep -vx $BAR_WINDOW)\" ]" \
+    || fail "no message after the settings dialog"
+xdotool windowactivate --sync "$(message_box)" key Return
+wait_until 5 bash -c "[ -z \"\$(xdotool search --onlyvisible --name '^Kestrel 98\$' | grep -vx $BAR_WINDOW)\" ]" \
+    || fail "the message did not close"
 
 "$TOOLS/show_input_box" "New Group" 'Type a name for the new group.\nIt shows on the bar as a folder of its own.' Tools \
     >"$E2E_TMP/input.out" 2>&1 &

@@ -15,6 +15,7 @@
 #include "tests/support/FakePlatform.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QTest>
 
@@ -158,6 +159,48 @@ TEST(Controls, AutoSizedLabelFollowsItsCaption)
     EXPECT_GT(label.Width(), narrow);
     EXPECT_EQ(label.Width() % 15, 0);
     EXPECT_GT(label.Height(), 0);
+}
+
+TEST(Controls, AutoSizedLabelsHaveRoomForEveryLine)
+{
+    Label label;
+    label.setLabelFont(pointFont(QStringLiteral("Arial"), 8.25));
+    label.setAutoSize(true);
+    label.setCaption(QStringLiteral("and the second, longer line"));
+    const int32_t oneLine = label.Height();
+    const int32_t longest = label.Width();
+    label.setCaption(QStringLiteral("First line\nand the second, longer line"));
+    EXPECT_GE(label.Height(), 2 * oneLine - 15);
+    EXPECT_EQ(label.Width(), longest);
+
+    label.setWidth(1500);
+    label.setWordWrap(true);
+    label.setCaption(QStringLiteral("A prompt long enough to need at least three lines at this width"));
+    EXPECT_EQ(label.Width(), 1500) << "a wrapping label keeps its width";
+    EXPECT_GE(label.Height(), 3 * oneLine - 15);
+}
+
+TEST(Controls, AnElidingLabelShowsOneLineWithBothEnds)
+{
+    Form form;
+    Label label(&form);
+    label.setLabelFont(pointFont(QStringLiteral("Arial"), 8.25));
+    label.Move(0, 0, 1335, 600);
+    label.setElideMode(Qt::ElideMiddle);
+    label.setCaption(QStringLiteral("/home/someone/a folder with a long name/and one more/tools.ico"));
+    const QImage drawn = label.grab().toImage();
+    const int lineHeight = QFontMetrics(label.font()).height();
+    const auto inked = [&](int left, int top, int right, int bottom) {
+        for (int y = top; y < bottom; ++y)
+            for (int x = left; x < right; ++x)
+                if (qGray(drawn.pixel(x, y)) < 100)
+                    return true;
+        return false;
+    };
+    EXPECT_TRUE(inked(0, 0, 10, lineHeight)) << "the start of the path";
+    EXPECT_TRUE(inked(drawn.width() - 20, 0, drawn.width(), lineHeight)) << "the file name";
+    EXPECT_FALSE(inked(0, lineHeight + 1, drawn.width(), drawn.height())) << "a second line";
+    EXPECT_EQ(label.Caption().size(), 62) << "the caption itself stays whole";
 }
 
 TEST(Controls, ControlArrayLoadsReusesAndUnloads)
