@@ -48,8 +48,11 @@ sway_up() { [ -n "$(sway_socket)" ]; }
 wait_until 20 sway_up || { cat "$E2E_TMP/sway.log" >&2; fail "sway did not start"; }
 export SWAYSOCK
 SWAYSOCK=$(sway_socket)
-export WAYLAND_DISPLAY=wayland-1
-wait_until 10 test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" || fail "no Wayland socket"
+wayland_socket() { find "$XDG_RUNTIME_DIR" -maxdepth 1 -type s -name 'wayland-*' -printf '%f\n' | head -n1; }
+wayland_up() { [ -n "$(wayland_socket)" ]; }
+wait_until 10 wayland_up || fail "no Wayland socket"
+export WAYLAND_DISPLAY
+WAYLAND_DISPLAY=$(wayland_socket)
 # The X display sway gave Xwayland; X clients of root are let in.
 sway_do exec "echo \$DISPLAY > $XDG_RUNTIME_DIR/display"
 wait_until 10 test -s "$XDG_RUNTIME_DIR/display" || fail "sway has no Xwayland display"
