@@ -72,9 +72,9 @@ public:
     // Messages the antenna traps: the hotkey and dropped files.
     void Antenna1_OnTrap(qintptr hWnd, int nMsg, qintptr wParam, qintptr lParam);
 
-    // Asked from outside: the hotkey, a command from a key the desktop binds.
+    // Slides in and takes the keyboard: the hotkey, kestrel2 --show, the
+    // portal's shortcut.
     void ShowFromKey();
-    void obeyCommand(const QByteArray& word);
 
     // Running items and the group window.
     void ShowGroup(const QString& GroupTag);
@@ -132,6 +132,7 @@ private:
     void showHideFlicker(int times);
     void storePosition();
     void listenForCommands();
+    void obeyCommand(const QByteArray& word);
     void bindPortalShortcut();
 
     bool mEnded = false;

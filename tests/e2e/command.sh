@@ -54,6 +54,8 @@ xdotool mousemove 500 600
 command_gives --show 0
 [ "$(xdotool getwindowfocus)" = "$BAR_WINDOW" ] || fail "--show did not give the bar the keyboard"
 xdotool mousemove 500 10
+# Back under the pointer, should the idle timer have parked it meanwhile.
+command_gives --show 0
 echo "--hide, --toggle, --toggle, --show: parked, in, parked, in with the keyboard"
 
 socket=$(find "$XDG_RUNTIME_DIR" -name 'kestrel2-*.socket')

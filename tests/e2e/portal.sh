@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The desktop portal's global shortcut in a Wayland session, against a
 # stand-in portal on a private session bus: with no portal the bar starts as
-# before; with one it binds "Show Kestrel 98" (preferred trigger Ctrl+Alt+A)
-# and slides in when the portal reports the shortcut pressed.
+# before; declined, it binds nothing and says nothing; with one it binds
+# "Show Kestrel 98" (preferred trigger Ctrl+Alt+A) and slides in when the
+# portal reports the shortcut pressed.
 source "$(dirname "$0")/x11-session.sh"
 STANDIN="$K98_BIN_DIR/../tests/portal_standin"
 [ -x "$STANDIN" ] || fail "the stand-in portal is not built"
@@ -33,9 +34,25 @@ wait_until 5 bar_x_is 1015 || fail "with no portal the bar is not parked: $(geom
 stop_bar
 echo "no portal on the bus: the bar started as before, silently"
 
-"$STANDIN" "$E2E_TMP/portal.log" &
-PIDS+=($!)
-wait_until 10 portal org.freedesktop.DBus.Peer.Ping >/dev/null 2>&1 || fail "the stand-in portal did not start"
+start_portal() {
+    "$STANDIN" "$E2E_TMP/portal.log" "$@" &
+    PORTAL_PID=$!
+    PIDS+=("$PORTAL_PID")
+    wait_until 10 portal org.freedesktop.DBus.Peer.Ping >/dev/null 2>&1 || fail "the stand-in portal did not start"
+}
+start_portal --decline
+start_bar
+wait_until 10 grep -q '^CreateSession' "$E2E_TMP/portal.log" || fail "the bar did not ask the portal"
+if wait_until 2 grep -q '^BindShortcuts' "$E2E_TMP/portal.log"; then fail "the bar bound a shortcut in a declined session"; fi
+wait_until 5 bar_x_is 1015 || fail "declined, the bar is not parked: $(geometry_of "$BAR_WINDOW")"
+[ ! -s "$E2E_TMP/bar.log" ] || fail "declined, the bar said: $(cat "$E2E_TMP/bar.log")"
+stop_bar
+kill "$PORTAL_PID"
+wait_until 10 bash -c "! kill -0 $PORTAL_PID 2>/dev/null" || fail "the stand-in portal did not end"
+rm "$E2E_TMP/portal.log"
+echo "declined: no shortcut bound, nothing said"
+
+start_portal
 start_bar
 wait_until 10 grep -q '^BindShortcuts' "$E2E_TMP/portal.log" || fail "the bar bound no shortcut: $(cat "$E2E_TMP/portal.log")"
 grep -q '^CreateSession handle_token=[A-Za-z0-9_]* session=/org/freedesktop/portal/desktop/session/' \

@@ -2,7 +2,8 @@
 // bus: it answers CreateSession and BindShortcuts as the portal does (through
 // Request objects' Response signals), writes each call as a line of the log
 // named on the command line, and emits Activated for the bound shortcut when
-// a test calls its Activate method (interface k98.test.StandIn).
+// a test calls its Activate method (interface k98.test.StandIn). With
+// --decline it answers CreateSession as a user who said no.
 
 #include <QCoreApplication>
 #include <QDBusArgument>
@@ -23,7 +24,10 @@ const QString kInterface = QStringLiteral("org.freedesktop.portal.GlobalShortcut
 
 class StandIn : public QDBusVirtualObject {
 public:
-    explicit StandIn(const QString& logPath) : mLog(logPath) { mLog.open(QIODevice::WriteOnly | QIODevice::Append); }
+    StandIn(const QString& logPath, bool decline) : mLog(logPath), mDecline(decline)
+    {
+        mLog.open(QIODevice::WriteOnly | QIODevice::Append);
+    }
 
     QString introspect(const QString&) const override { return {}; }
 
@@ -81,6 +85,8 @@ private:
                    options.value(QStringLiteral("session_handle_token")).toString();
         log(QStringLiteral("CreateSession handle_token=%1 session=%2")
                 .arg(options.value(QStringLiteral("handle_token")).toString(), mSession));
+        if (mDecline)
+            return answer(message, connection, options, 1, {});
         return answer(message, connection, options, 0, {{QStringLiteral("session_handle"), mSession}});
     }
 
@@ -115,6 +121,7 @@ private:
     }
 
     QFile mLog;
+    bool mDecline = false;
     QString mSession;
     QString mShortcut;
 };
@@ -124,12 +131,13 @@ private:
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    if (argc != 2) {
-        std::fputs("usage: portal_standin LOG\n", stderr);
+    const bool decline = argc == 3 && QByteArray(argv[2]) == "--decline";
+    if (argc != 2 && !decline) {
+        std::fputs("usage: portal_standin LOG [--decline]\n", stderr);
         return 2;
     }
     QDBusConnection bus = QDBusConnection::sessionBus();
-    StandIn standIn(QString::fromLocal8Bit(argv[1]));
+    StandIn standIn(QString::fromLocal8Bit(argv[1]), decline);
     if (!bus.registerVirtualObject(kPath, &standIn) ||
         !bus.registerService(QStringLiteral("org.freedesktop.portal.Desktop"))) {
         std::fputs("portal_standin: cannot take the portal's name\n", stderr);

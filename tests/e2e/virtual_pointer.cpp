@@ -69,6 +69,11 @@ int main(int argc, char** argv)
         std::printf("at %u %u\n", x, y);
         std::fflush(stdout);
     }
+    wl_proxy_destroy(reinterpret_cast<wl_proxy*>(pointer));
+    zwlr_virtual_pointer_manager_v1_destroy(manager);
+    if (seat)
+        wl_seat_destroy(seat);
+    wl_registry_destroy(registry);
     wl_display_disconnect(display);
     return 0;
 }

@@ -48,8 +48,11 @@ sway_up() { [ -n "$(sway_socket)" ]; }
 wait_until 20 sway_up || { cat "$E2E_TMP/sway.log" >&2; fail "sway did not start"; }
 export SWAYSOCK
 SWAYSOCK=$(sway_socket)
-export WAYLAND_DISPLAY=wayland-1
-wait_until 10 test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" || fail "no Wayland socket"
+wayland_socket() { find "$XDG_RUNTIME_DIR" -maxdepth 1 -type s -name 'wayland-*' -printf '%f\n' | head -n1; }
+wayland_up() { [ -n "$(wayland_socket)" ]; }
+wait_until 10 wayland_up || fail "no Wayland socket"
+export WAYLAND_DISPLAY
+WAYLAND_DISPLAY=$(wayland_socket)
 # The X display sway gave Xwayland; X clients of root are let in.
 sway_do exec "echo \$DISPLAY > $XDG_RUNTIME_DIR/display"
 wait_until 10 test -s "$XDG_RUNTIME_DIR/display" || fail "sway has no Xwayland display"
@@ -97,7 +100,12 @@ wait_until 10 bar_x_is 0 || fail "Ctrl+Alt+A bound in sway did not slide the bar
 echo "the key bound in sway slid the bar in over the native window"
 
 # The pointer rests on the bar, then moves onto the native window.
+# The idle timer may have parked it meanwhile: --show brings it back under
+# the pointer, and a small move lets the compositor see what is under it.
 move_pointer 500 10
+as_user "$KESTREL" --show || fail "kestrel2 --show failed"
+wait_until 10 bar_x_is 0 || fail "kestrel2 --show did not slide the bar in: $(geometry_of "$BAR_WINDOW")"
+move_pointer 502 12
 if wait_until 4 bar_x_is 1015; then fail "the bar parked with the pointer on it"; fi
 move_pointer 500 400
 wait_until 4 bar_x_is 1015 || fail "the bar did not park after the pointer went to the native window"
