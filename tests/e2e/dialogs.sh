@@ -61,6 +61,8 @@ check_dialog() {
     no_minimize_maximize "$id" || fail "$what offers minimize or maximize: $(xprop -id "$id" _MOTIF_WM_HINTS)"
     # openbox still minimizes from its window menu: the dialog comes back.
     xdotool windowminimize "$id"
+    # It may come back before the minimized state is ever seen.
+    wait_until 1 bash -c "! xwininfo -id $id | grep -q IsViewable" || true
     wait_until 5 viewable "$id" || fail "$what stayed minimized"
     wait_until 5 bar_under "$id" || fail "the bar lies over $what after it came back"
     echo "$what stands above the bar, with no minimize or maximize"
