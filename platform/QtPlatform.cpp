@@ -93,7 +93,8 @@ namespace {
 // and shown the dialog, the bar's windows step under it; when it closes they
 // go back on top (or under the dialog still open below it). It offers no
 // minimize or maximize: a minimized modal dialog would block the bar with
-// nothing on screen to bring it back.
+// nothing on screen to bring it back. A window manager that still offers it
+// (in its window menu) sees the dialog come straight back.
 class DialogAboveBar : public QObject {
 public:
     explicit DialogAboveBar(QWidget* dialog) : mDialog(dialog)
@@ -102,6 +103,10 @@ public:
         QWindow* window = dialog->windowHandle();
         forbidMinimizeMaximize(window);
         window->installEventFilter(this);
+        connect(window, &QWindow::windowStateChanged, this, [this](Qt::WindowState state) {
+            if (state == Qt::WindowMinimized && mDialog)
+                QMetaObject::invokeMethod(mDialog, &QWidget::showNormal, Qt::QueuedConnection);
+        });
     }
     ~DialogAboveBar() override
     {

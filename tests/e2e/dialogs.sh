@@ -33,12 +33,16 @@ bar_under() {
     frame=$(frame_of "$1")
     [ "$(stacking_line "$frame")" -lt "$(stacking_line "$BAR_WINDOW")" ]
 }
+# The Motif hints name neither minimize nor maximize, as function (8, 16)
+# or as decoration (32, 64): no window manager draws their buttons.
 no_minimize_maximize() {
-    local actions
-    actions=$(xprop -id "$1" _NET_WM_ALLOWED_ACTIONS)
-    echo "$actions" | grep -q _NET_WM_ACTION_CLOSE || return 1
-    ! echo "$actions" | grep -qE 'MINIMIZE|MAXIMIZE'
+    local hints functions decorations
+    hints=$(xprop -id "$1" _MOTIF_WM_HINTS | sed 's/.*= //')
+    functions=$(echo "$hints" | cut -d, -f2)
+    decorations=$(echo "$hints" | cut -d, -f3)
+    [ -n "$functions" ] && [ $((functions & 24)) = 0 ] && [ $((decorations & 96)) = 0 ]
 }
+viewable() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
 visible_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | grep -v "^$BAR_WINDOW\$" | head -n1; }
 wait_for_dialog() {
     local name=$1 id=""
@@ -54,7 +58,13 @@ wait_for_dialog() {
 check_dialog() {
     local id=$1 what=$2
     wait_until 5 bar_under "$id" || fail "the bar lies over $what"
-    no_minimize_maximize "$id" || fail "$what can be minimized or maximized: $(xprop -id "$id" _NET_WM_ALLOWED_ACTIONS)"
+    no_minimize_maximize "$id" || fail "$what offers minimize or maximize: $(xprop -id "$id" _MOTIF_WM_HINTS)"
+    # openbox still minimizes from its window menu: the dialog comes back.
+    xdotool windowminimize "$id"
+    # It may come back before the minimized state is ever seen.
+    wait_until 1 bash -c "! xwininfo -id $id | grep -q IsViewable" || true
+    wait_until 5 viewable "$id" || fail "$what stayed minimized"
+    wait_until 5 bar_under "$id" || fail "the bar lies over $what after it came back"
     echo "$what stands above the bar, with no minimize or maximize"
 }
 

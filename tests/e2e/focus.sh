@@ -43,9 +43,11 @@ click_grip() {
     wait_until 5 bar_x_is 0 || fail "a click on the grip did not slide the bar in"
     wait_until 5 focus_is "$BAR_WINDOW" || fail "the bar did not take the keyboard: $(xdotool getwindowfocus)"
 }
+# At a person's pace: a selection brings up its tip before the next key.
+type_keys() { xdotool key --delay 250 "$@"; }
 
 click_grip
-xdotool key Right Right Return
+type_keys Right Right Return
 wait_until 5 has_runs second 1 || fail "Right, Right, Enter did not run the second item"
 has_runs first 0 || fail "the first item ran"
 wait_until 5 bar_x_is 1015 || fail "the bar did not park after the run"
@@ -60,11 +62,11 @@ echo "Esc parks the bar and gives the keyboard back"
 
 group_window() { xdotool search --onlyvisible --name '^Group$' 2>/dev/null | head -n1; }
 click_grip
-xdotool key Right Right Right Return
+type_keys Right Right Right Return
 wait_until 5 bash -c "xdotool search --onlyvisible --name '^Group$' >/dev/null" || fail "Enter on the group did not open it"
 group=$(group_window)
 wait_until 5 focus_is "$group" || fail "the group window did not take the keyboard"
-xdotool key Right Return
+type_keys Right Return
 wait_until 5 has_runs inner 1 || fail "Right, Enter in the group did not run its item"
 has_runs first 0 && has_runs second 1 || fail "a bar item ran while the group had the keyboard"
 wait_until 5 bar_x_is 1015 || fail "the bar did not park after the group's item ran"
