@@ -37,13 +37,14 @@ in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "/root/$(basen
     { tail -30 "$E2E_TMP/apt.log" >&2; fail "apt-get install of the package failed"; }
 echo "apt-get installed the package and $(in_root dpkg-query -W | wc -l) packages in all"
 
-# The chroot shares the network: the bar reaches the X server over TCP.
+# The chroot shares the network: the bar reaches the X server over TCP, by
+# address, since a minimal system has no /etc/hosts to name localhost.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -listen tcp 3>"$E2E_TMP/display" 2>/dev/null &
 PIDS+=($!)
 wait_until 20 test -s "$E2E_TMP/display" || fail "Xvfb did not start"
 display=$(head -n1 "$E2E_TMP/display")
 export DISPLAY=":$display"
-in_root sh -c "mkdir -p -m 700 /tmp/run && DISPLAY=localhost:$display XDG_RUNTIME_DIR=/tmp/run exec kestrel2" >"$E2E_TMP/bar.log" 2>&1 &
+in_root sh -c "mkdir -p -m 700 /tmp/run && DISPLAY=127.0.0.1:$display XDG_RUNTIME_DIR=/tmp/run exec kestrel2" >"$E2E_TMP/bar.log" 2>&1 &
 PIDS+=($!)
 wait_for_bar
 settings="$root/root/.config/Dash97/settings.ini"
