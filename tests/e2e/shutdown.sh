@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # SIGTERM, SIGINT or SIGHUP at a moment a window waits for the user: the
 # first-run tour, a message at start, the missing-library message, the
-# settings dialog, the item dialog, the delete question. Each time the program
-# is gone within 2 s with status 0, the file holds exactly what it should (the
-# same bytes where nothing may change), and a new start shows the bar. A
-# second SIGTERM during the first one's write ends the program at once and
-# leaves the file whole.
+# settings dialog, the message after it turns the bar, the item dialog, the
+# delete question. Each time the program is gone within 2 s with status 0, the
+# file holds exactly what it should (the same bytes where nothing may change),
+# and a new start shows the bar. A second SIGTERM during the first one's write
+# ends the program at once and leaves the file whole.
 source "$(dirname "$0")/x11-session.sh"
 start_x 1024 768
 
@@ -131,6 +131,54 @@ for signal in TERM HUP INT; do
     same_file "$before" "settings dialog, SIG$signal"
 done
 new_start_shows_bar "settings dialog"
+
+# --- The capacity message after a turn: across the screen the bar holds
+# every item, down its side it cannot, so turning it in the settings dialog
+# brings the message from the refresh. The items beyond the new capacity
+# stay stored, in order, and none becomes empty.
+turn_items=35
+turn_item_lines() { for i in $(seq 0 $((turn_items - 1))); do echo "$i=$E2E_TMP/one.sh|item $i"; done; }
+every_item_stored() {
+    [ "$(sed -n '/^\[Items\]$/,/^\[/{/^[0-9]*=/p}' "$SETTINGS")" = "$(turn_item_lines)" ] \
+        || fail "$1: the items changed: $(cat "$SETTINGS")"
+}
+{
+    echo "$FORMAT_LINE"
+    printf '[App]\nPath=%s\nFirstTimeEx=no\n\n[Setting]\nTop=3000\n\n[Items]\n' "$K98_BIN_DIR"
+    turn_item_lines
+} > "$SETTINGS"
+start_bar
+! window_shown '^Kestrel 98$' || fail "turn: the horizontal bar does not hold the items"
+slide_in "turn"
+# The items, then the mode button; the settings button follows it.
+xdotool mousemove "$(button_x $((turn_items + 1)))" $((bar_y + 15)) click 1
+wait_until 10 window_shown '^Kestrel 98 Property$' || fail "turn: the settings dialog did not open"
+read -r dialog_x dialog_y _ _ < <(geometry_of "$(managed_windows '^Kestrel 98 Property$' | head -n1)")
+# The Direction tab is the fourth of the first row (tabs of 61 x 23 pixels
+# from 8, 8); its page lies at 16, 56, and its third option, "From top to
+# bottom", 122 pixels down, turns the bar.
+xdotool mousemove $((dialog_x + 8 + 61 * 3 + 30)) $((dialog_y + 8 + 12)) click 1
+sleep 0.3
+xdotool mousemove $((dialog_x + 16 + 16 + 20)) $((dialog_y + 122 + 8)) click 1
+sleep 0.3
+xdotool key Return
+wait_until 10 eval '! window_shown "^Kestrel 98 Property\$"' || fail "turn: the settings dialog did not close"
+wait_until 20 window_shown '^Kestrel 98$' || fail "turn: no capacity message: $(cat "$SETTINGS")"
+end_with TERM "capacity message after a turn"
+grep -qx 'Direction=top' "$SETTINGS" || fail "turn: the new direction is not stored"
+grep -qx 'Top=3000' "$SETTINGS" || fail "turn: the position changed"
+every_item_stored "capacity message after a turn"
+# The new start says again that not all items fit, then shows the bar; the
+# items beyond the capacity outlive that run too.
+start_program
+wait_until 20 window_shown '^Kestrel 98$' || fail "turn: the new start showed no capacity message"
+xdotool windowactivate --sync "$(managed_windows '^Kestrel 98$' | head -n1)"
+xdotool key Return
+wait_until 10 eval '! window_shown "^Kestrel 98\$"' || fail "turn: the new start's message did not close"
+wait_for_bar
+end_with TERM "the run after the turn"
+every_item_stored "the run after the turn"
+echo "capacity message after a turn: a new start shows the bar"
 
 # --- The item dialog and the delete question, from an item's menu in Edit Mode.
 open_item_menu_entry() {
