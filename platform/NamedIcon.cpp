@@ -1,5 +1,7 @@
 #include "platform/NamedIcon.h"
 
+#include "platform/GuardedFile.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QPixmap>
@@ -69,8 +71,9 @@ bool isUsableIcon(const QIcon& icon) { return !icon.isNull() && !icon.pixmap(16,
 
 QIcon iconFromFile(const QString& path)
 {
-    const QIcon icon(path);
-    return isUsableIcon(icon) ? icon : QIcon();
+    // An entry's Icon= may name anything, a named pipe or a device among them.
+    const QImage image = loadGuardedImage(path);
+    return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
 }
 
 QIcon namedIcon(const QString& name)

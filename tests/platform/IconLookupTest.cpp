@@ -4,11 +4,14 @@
 #include "tests/platform/ScopedEnv.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -131,4 +134,16 @@ TEST(NamedIcon, ThemeNamesFilesAndPixmapFolders)
     EXPECT_TRUE(platform::namedIcon(QStringLiteral("../pixmaps/k98-green.png")).isNull());
     EXPECT_TRUE(platform::namedIcon(dir.filePath(QStringLiteral("none.png"))).isNull());
     EXPECT_TRUE(platform::namedIcon(QString()).isNull());
+}
+
+// A named pipe or a device as an entry's icon would block the bar for good.
+TEST(NamedIcon, APipeOrADeviceIsNoIcon)
+{
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("icon.png"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString zero = dir.filePath(QStringLiteral("zero.png"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    EXPECT_TRUE(platform::namedIcon(pipe).isNull());
+    EXPECT_TRUE(platform::namedIcon(zero).isNull());
 }
