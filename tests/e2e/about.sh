@@ -12,8 +12,8 @@ FirstTimeEx=no
 Top=4500
 INI
 start_bar
-xdotool mousemove 500 600 key ctrl+alt+a
-wait_until 5 bar_x_is 0 || fail "did not slide in"
+xdotool mousemove 500 600
+slide_in_with_hotkey || fail "did not slide in"
 
 # The title label ends 150 twips (10 pixels) before the bar's right end.
 xdotool mousemove 990 310 click 1
@@ -32,8 +32,7 @@ echo "About box flew in"
 xdotool windowactivate --sync "$about" key Return
 wait_until 5 bash -c "! xdotool search --name '^About Kestrel 98$' >/dev/null" || fail "OK did not close the About box"
 
-xdotool key ctrl+alt+a
-wait_until 5 bar_x_is 0 || fail "did not slide in"
+slide_in_with_hotkey || fail "did not slide in"
 xdotool mousemove 990 310 click 1
 sleep 0.5
 xdotool key t

@@ -69,8 +69,7 @@ check_dialog() {
 }
 
 xdotool mousemove 500 600
-xdotool key ctrl+alt+a
-wait_until 5 bar_x_is 0 || fail "the hotkey did not slide the bar in"
+slide_in_with_hotkey || fail "the hotkey did not slide the bar in"
 # Buttons: the item, then the mode button; the pointer stays on the bar.
 xdotool mousemove 47 215 click 1
 sleep 0.3

@@ -20,8 +20,7 @@ FirstTimeEx=no
 INI
 start_bar
 xdotool mousemove 500 600
-xdotool key ctrl+alt+a
-wait_until 5 bar_x_is 0 || fail "did not slide in"
+slide_in_with_hotkey || fail "did not slide in"
 
 # Drags from the source window to a point of the bar, the way a hand would.
 drag_files_to() {
@@ -48,8 +47,7 @@ xdotool key --clearmodifiers Return
 sleep 0.5
 
 # The mode button is the third button: pixels 14 + 22 * 2 onwards.
-xdotool key ctrl+alt+a
-wait_until 5 bar_x_is 0 || fail "did not slide in again"
+slide_in_with_hotkey || fail "did not slide in again"
 xdotool mousemove 62 10 click 1
 sleep 0.3
 # Onto the second half of the first button (index 0): X = 14 + 15 px, so

@@ -46,8 +46,7 @@ settings_items() { sed -n '/^\[Items\]/,/^\[/p' "$SETTINGS"; }
 settings_group() { sed -n '/^\[groupTools\]/,/^\[/p' "$SETTINGS"; }
 
 xdotool mousemove 500 600
-xdotool key ctrl+alt+a
-wait_until 5 bar_x_is 0 || fail "the hotkey did not slide the bar in"
+slide_in_with_hotkey || fail "the hotkey did not slide the bar in"
 
 # With one item the mode button is button 1.
 xdotool mousemove "$(button_x 1)" $((bar_y + 15)) click 1
@@ -106,8 +105,7 @@ echo "items, group and its place written at SIGTERM"
 
 start_bar
 xdotool mousemove 500 600
-xdotool key ctrl+alt+a
-wait_until 5 bar_x_is 0 || fail "the hotkey did not slide the restarted bar in"
+slide_in_with_hotkey || fail "the hotkey did not slide the restarted bar in"
 xdotool mousemove "$(button_x 2)" $((bar_y + 15)) click 1
 wait_until 5 group_at "$((gx + 186)) $((gy + 186)) 60 30" \
     || fail "after the restart the group window is not where it was left: $(geometry_of "$(group_window)" 2>/dev/null)"

@@ -47,8 +47,7 @@ Top=3000
 INI
 start_bar
 bar_y=200
-xdotool key ctrl+alt+a
-wait_until 5 bar_x_is 0 || fail "hotkey"
+slide_in_with_hotkey || fail "hotkey"
 xdotool mousemove 500 600
 import -window root -crop 60x30+0+$bar_y +repage "$E2E_TMP/bar.png"
 

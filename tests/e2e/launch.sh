@@ -108,8 +108,7 @@ bar_y=200
 
 # Item N is at pixels 14 + 22 N onwards; Shift keeps the bar out.
 click_item() { xdotool mousemove $((25 + 22 * $1)) $((bar_y + 15)) keydown shift click 1 keyup shift; }
-xdotool key ctrl+alt+a
-wait_until 5 bar_x_is 0 || fail "hotkey"
+slide_in_with_hotkey || fail "hotkey"
 
 click_item 0
 wait_until 5 has_runs opener 1 || fail "the executable document did not open with the default handler"

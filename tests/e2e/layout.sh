@@ -20,8 +20,7 @@ read -r x y w h < <(geometry_of "$BAR_WINDOW")
 [ "$x" = 1271 ] && [ "$y" = 300 ] || fail "parked at $x,$y, expected 1271,300"
 echo "parked at $x,$y ${w}x$h"
 
-xdotool key ctrl+alt+a
-wait_until 5 bar_x_is 0 || fail "did not slide in"
+slide_in_with_hotkey || fail "did not slide in"
 if [ -n "${1:-}" ]; then
     sleep 0.3
     import -window root -crop 1280x60+0+285 "$1"

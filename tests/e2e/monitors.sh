@@ -40,8 +40,7 @@ second_unchanged || fail "the parked bar shows on the second monitor"
 echo "parked: only its strip shows"
 
 xdotool mousemove 600 500
-xdotool key ctrl+alt+a
-wait_until 5 bar_x_is 0 || fail "the hotkey did not slide the bar in"
+slide_in_with_hotkey || fail "the hotkey did not slide the bar in"
 second_unchanged || fail "the bar slid in shows on the second monitor"
 echo "slid in: nothing on the second monitor"
 

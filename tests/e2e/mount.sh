@@ -27,8 +27,7 @@ bar_x_is 1015 || fail "not parked"
 
 # Item 0 is at pixels 14..35 of the bar, item 1 at 36..57; Shift keeps the bar out.
 click_item() { xdotool mousemove "$1" $((bar_y + 15)) keydown shift click 1 keyup shift; }
-xdotool key ctrl+alt+a
-wait_until 5 bar_x_is 0 || fail "hotkey"
+slide_in_with_hotkey || fail "hotkey"
 click_item 25
 click_item 47
 wait_until 5 has_runs here 1 || fail "the second item lost its place while the disk was away"

@@ -29,8 +29,7 @@ use_read_only() {
     local what=$1 expected_runs=$2
     start_bar
     bar_x_is 1015 || fail "$what: not parked"
-    xdotool key ctrl+alt+a
-    wait_until 5 bar_x_is 0 || fail "$what: the hotkey did not slide the bar in"
+    slide_in_with_hotkey || fail "$what: the hotkey did not slide the bar in"
     xdotool mousemove 25 215 click 1
     wait_until 5 has_runs script "$expected_runs" || fail "$what: the stored item did not run"
     kill -TERM "$BAR_PID"

@@ -69,8 +69,7 @@ INI
 bar_y=690
 start_bar
 xdotool mousemove 500 300
-xdotool key ctrl+alt+a
-wait_until 5 bar_x_is 0 || fail "the hotkey did not slide the bar in"
+slide_in_with_hotkey || fail "the hotkey did not slide the bar in"
 read -r _ _ bar_width _ < <(geometry_of "$BAR_WINDOW")
 button_x() { echo $((14 + 22 * $1 + 11)); }
 

@@ -77,8 +77,7 @@ same_file() { [ "$(md5sum < "$SETTINGS")" = "$1" ] || fail "$2: the file changed
 
 slide_in() {
     xdotool mousemove 500 600
-    xdotool key ctrl+alt+a
-    wait_until 5 bar_x_is 0 || fail "$1: the hotkey did not slide the bar in"
+    slide_in_with_hotkey || fail "$1: the hotkey did not slide the bar in"
 }
 button_x() { echo $((14 + 22 * $1 + 11)); }
 

@@ -37,8 +37,7 @@ wait_until 5 has_runs first 1 || fail "the first script did not run"
 wait_until 5 bar_x_is 1015 || fail "the bar did not park after running an item"
 echo "click runs and parks"
 
-xdotool key ctrl+alt+a
-wait_until 5 bar_x_is 0 || fail "hotkey"
+slide_in_with_hotkey || fail "hotkey"
 xdotool mousemove 25 $((bar_y + 15)) keydown shift click 1 keyup shift
 wait_until 5 has_runs first 2 || fail "the first script did not run with Shift"
 sleep 0.5
@@ -63,13 +62,11 @@ echo "tip shown"
 
 xdotool mousemove 500 600
 wait_until 6 bar_x_is 1015 || fail "did not park"
-xdotool key ctrl+alt+a
-wait_until 5 bar_x_is 0 || fail "hotkey"
+slide_in_with_hotkey || fail "hotkey"
 xdotool key Right Right Return
 wait_until 5 has_runs second 1 || fail "Right, Right, Enter did not run the second item"
 wait_until 5 bar_x_is 1015 || fail "Enter did not park the bar"
-xdotool key ctrl+alt+a
-wait_until 5 bar_x_is 0 || fail "hotkey"
+slide_in_with_hotkey || fail "hotkey"
 xdotool key Right Escape
 wait_until 5 bar_x_is 1015 || fail "Esc did not park the bar"
 has_runs first 2 || fail "Esc ran something"
