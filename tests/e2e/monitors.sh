@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Two monitors side by side, the bar's (the primary) on the left: the second
 # one shows nothing of the bar, parked, slid in and parked again, nor of a
-# group window standing across the edge between them.
+# group window standing across the edge between them, nor of its tip.
 source "$(dirname "$0")/x11-session.sh"
 source "$(dirname "$0")/nested-x.sh"
 start_nested +xinerama -screen 1280x800 -screen 1024x768
@@ -52,6 +52,23 @@ wait_until 5 bash -c "xdotool search --onlyvisible --name '^Group$' >/dev/null" 
     || fail "the group window is not where it was stored: $(geometry_of "$(group_window)")"
 second_unchanged || fail "the group window shows on the second monitor"
 echo "group window: nothing on the second monitor"
+
+# Resting on the group's first button, 15 pixels from the primary's right
+# edge: its tip stays on the primary, and the second monitor shows nothing.
+for x in 1248 1256 1265; do xdotool mousemove $x 415; sleep 0.1; done
+tip_on_primary() {
+    local id x y w h
+    for id in $(xdotool search --onlyvisible --classname kestrel2 2>/dev/null); do
+        read -r x y w h < <(geometry_of "$id")
+        [ "$h" -lt 30 ] && [ "$y" -gt 415 ] && [ "$y" -lt 460 ] || continue
+        [ $((x + w)) -le 1280 ] || fail "the tip reaches past the primary: $x $y $w $h"
+        return 0
+    done
+    return 1
+}
+wait_until 3 tip_on_primary || fail "no tip under the group's button"
+second_unchanged || fail "the tip shows on the second monitor"
+echo "tip at the right edge: on the primary, nothing on the second monitor"
 
 # The right button on the bar's background parks it (and closes the group).
 xdotool mousemove 600 215 click 3
