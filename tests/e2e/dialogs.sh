@@ -42,6 +42,13 @@ no_minimize_maximize() {
     decorations=$(echo "$hints" | cut -d, -f3)
     [ -n "$functions" ] && [ $((functions & 24)) = 0 ] && [ $((decorations & 96)) = 0 ]
 }
+# openbox keeps the minimize button whatever the Motif hints say, by design,
+# but offers no maximize for a window that cannot be resized.
+no_maximize_offered() {
+    local actions
+    actions=$(xprop -id "$1" _NET_WM_ALLOWED_ACTIONS)
+    [[ $actions == *_NET_WM_ACTION_CLOSE* && $actions != *MAXIMIZE* && $actions != *RESIZE* ]]
+}
 viewable() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
 visible_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | grep -v "^$BAR_WINDOW\$" | head -n1; }
 wait_for_dialog() {
@@ -59,6 +66,7 @@ check_dialog() {
     local id=$1 what=$2
     wait_until 5 bar_under "$id" || fail "the bar lies over $what"
     no_minimize_maximize "$id" || fail "$what offers minimize or maximize: $(xprop -id "$id" _MOTIF_WM_HINTS)"
+    no_maximize_offered "$id" || fail "the window manager offers $what: $(xprop -id "$id" _NET_WM_ALLOWED_ACTIONS)"
     # openbox still minimizes from its window menu: the dialog comes back.
     xdotool windowminimize "$id"
     # It may come back before the minimized state is ever seen.
