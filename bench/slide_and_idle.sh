@@ -13,24 +13,11 @@ source_dir=$(cd "$(dirname "$0")/.." && pwd)
 build_dir=${1:-$source_dir/build}
 peer_bench=${PEER_BENCH:-$source_dir/../shared/tools/peer-bench.sh}
 kestrel="$build_dir/bin/kestrel2"
-work=$(mktemp -d /tmp/k98-bench.XXXXXX)
-pids=()
-trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; wait 2>/dev/null || true; rm -rf "$work"' EXIT
-
-mkdir -p "$work/home/.config/Dash97"
+source "$source_dir/bench/bench-display.sh"
 printf '[App]\nFirstTimeEx=no\n[Setting]\nTop=3000\n[Items]\n0=/usr/bin|Programs\n1=sep\n' \
-    > "$work/home/.config/Dash97/settings.ini"
+    > "$XDG_CONFIG_HOME/Dash97/settings.ini"
 
 echo "== wake-ups"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-sleep 0.5
-export XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/run"
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 "$kestrel" >/dev/null 2>&1 &
 pid=$!
 pids+=($pid)

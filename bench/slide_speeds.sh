@@ -10,20 +10,7 @@ source_dir=$(cd "$(dirname "$0")/.." && pwd)
 build_dir=${1:-$source_dir/build}
 kestrel="$build_dir/bin/kestrel2"
 watch="$build_dir/bench/slide_watch"
-work=$(mktemp -d /tmp/k98-speeds.XXXXXX)
-pids=()
-stop_all() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; wait 2>/dev/null || true; }
-trap 'stop_all; rm -rf "$work"' EXIT
-
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-sleep 0.5
-export XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/run"
-mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME/Dash97" && chmod 700 "$XDG_RUNTIME_DIR"
+source "$source_dir/bench/bench-display.sh"
 cpu_ns() { awk '{print $1}' "/proc/$1/schedstat"; }
 
 for speed in 100:Slow 300:"Fairly fast" 1000:"Very fast" 30000:"No animation"; do

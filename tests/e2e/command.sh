@@ -13,9 +13,7 @@ grep -q 'no X server answers' "$E2E_TMP/nodisplay" || fail "no message without a
 echo "no X server: said so, status 1, nothing written"
 
 start_x 1024 768
-write_settings <<'INI'
-[App]
-FirstTimeEx=no
+write_settings_after_tour <<'INI'
 [Setting]
 Speed=300
 INI

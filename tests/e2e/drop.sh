@@ -11,9 +11,7 @@ mkdir -p "$files"
 echo a > "$files/alpha.txt"
 echo b > "$files/beta.txt"
 
-write_settings <<'INI'
-[App]
-FirstTimeEx=no
+write_settings_after_tour <<'INI'
 [Items]
 0=/usr|first
 1=/etc|second

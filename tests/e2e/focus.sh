@@ -3,13 +3,12 @@
 # window focused, a click on the bar's grip gives the bar the keys (Right,
 # Right, Enter run its second item); Esc parks it and the other window has
 # the keyboard again. A group opened with the keyboard takes the keys: they
-# walk and run its items, never the bar's.
+# walk and run its items, never the bar's. Sliding in on hover alone leaves
+# the keyboard where it was.
 source "$(dirname "$0")/x11-session.sh"
 start_x 1024 768
 for name in first second inner; do recording_script "$name"; done
-write_settings <<INI
-[App]
-FirstTimeEx=no
+write_settings_after_tour <<INI
 [Setting]
 Top=3000
 Speed=300
@@ -72,4 +71,16 @@ has_runs first 0 && has_runs second 1 || fail "a bar item ran while the group ha
 wait_until 5 bar_x_is 1015 || fail "the bar did not park after the group's item ran"
 wait_until 5 focus_is "$other" || fail "the keyboard did not go back after the group's run"
 echo "a group opened from the keyboard takes the keys"
+
+# With Behavior=move, resting on the grip slides the bar in.
+kill -TERM "$BAR_PID"
+wait_until 10 bash -c "! kill -0 $BAR_PID 2>/dev/null" || fail "SIGTERM did not end the bar"
+sed -i 's/^Speed=300$/Speed=300\nBehavior=move/' "$SETTINGS"
+xdotool mousemove 500 600
+start_parked_bar 1015
+xdotool mousemove 1018 215
+wait_until 5 bar_x_is 0 || fail "resting on the grip did not slide the bar in"
+sleep 0.5
+focus_is "$other" || fail "sliding in on hover took the keyboard: $(xdotool getwindowfocus)"
+echo "sliding in on hover leaves the keyboard where it was"
 echo "1 passed, 0 failed"

@@ -3,14 +3,11 @@
 # seconds later it parks again.
 source "$(dirname "$0")/x11-session.sh"
 start_x 1024 768
-write_settings <<'INI'
-[App]
-FirstTimeEx=no
+write_settings_after_tour <<'INI'
 [Setting]
 Speed=300
 INI
-start_bar
-bar_x_is 1015 || fail "not parked: $(geometry_of "$BAR_WINDOW")"
+start_parked_bar 1015
 xdotool mousemove 500 600
 xdotool key ctrl+alt+a
 wait_until 5 bar_x_is 0 || fail "the hotkey did not slide the bar in: $(geometry_of "$BAR_WINDOW")"

@@ -36,9 +36,7 @@ settings_served() {
 }
 wait_until 10 settings_served || fail "the settings daemon did not start"
 
-write_settings <<INI
-[App]
-FirstTimeEx=no
+write_settings_after_tour <<INI
 [Setting]
 Top=3000
 [Items]

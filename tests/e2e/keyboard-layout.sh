@@ -4,21 +4,17 @@
 # key that typed "a" before (it types "q" now) does not.
 source "$(dirname "$0")/x11-session.sh"
 start_x 1024 768
-write_settings <<'INI'
-[App]
-FirstTimeEx=no
+write_settings_after_tour <<'INI'
 [Setting]
 Speed=300
 INI
-start_bar
-bar_x_is 1015 || fail "not parked: $(geometry_of "$BAR_WINDOW")"
+start_parked_bar 1015
 setxkbmap fr || fail "setxkbmap fr failed"
 [ "$(xmodmap -pke | awk '$2 == 24 {print $4}')" = a ] || fail "the French map does not put a on keycode 24"
 xdotool mousemove 500 400
 # xdotool sends each keysym with the key the current map gives it. The bar
 # learns of the new map shortly after the switch: try a few times.
-hotkey_slides_in() { xdotool key ctrl+alt+a; wait_until 1 bar_x_is 0; }
-wait_until 5 hotkey_slides_in || fail "Ctrl+Alt with the key that types a did not slide the bar in"
+slide_in_with_hotkey || fail "Ctrl+Alt with the key that types a did not slide the bar in"
 xdotool key Escape
 wait_until 5 bar_x_is 1015 || fail "Esc did not park the bar"
 xdotool key ctrl+alt+q

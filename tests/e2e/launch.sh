@@ -88,9 +88,7 @@ wait_until 10 name_owned || fail "the stand-in application did not take its bus 
 PIDS+=($!)
 wait_until 10 test -e "$E2E_TMP/startup.ready" || fail "the startup listener did not start"
 
-write_settings <<INI
-[App]
-FirstTimeEx=no
+write_settings_after_tour <<INI
 [Setting]
 Top=3000
 [Items]

@@ -8,11 +8,11 @@ source "$(dirname "$0")/x11-session.sh"
 start_x 1280 800
 
 {
-    printf '[App]\nFirstTimeEx=no\n[Setting]\nTop=4500\nAppearance=1\n[Items]\n'
+    printf '[Setting]\nTop=4500\nAppearance=1\n[Items]\n'
     printf '0=My Computer|My Computer\n1=Desktop Folder|Desktop\n2=sep\n3=/usr/bin|Programs\n'
     printf '4=/bin/sh|Shell\n5=/etc/hostname|Host name\n6=sep\n7=Recycle Bin|Recycle Bin\n'
     printf '8=Network Neighborhood|Network\n9=group|Tools|:\n'
-} | write_settings
+} | write_settings_after_tour
 start_bar
 
 read -r x y w h < <(geometry_of "$BAR_WINDOW")

@@ -8,9 +8,7 @@ start_nested +xinerama -screen 1280x800 -screen 1024x768
 
 # The group window stands 40 pixels inside the primary's right edge; its
 # second button lies beyond it.
-write_settings <<'INI'
-[App]
-FirstTimeEx=no
+write_settings_after_tour <<'INI'
 [Setting]
 Top=3000
 Speed=300
@@ -31,8 +29,7 @@ second_unchanged() {
     cmp -s "$E2E_TMP/second-empty" "$E2E_TMP/second-now"
 }
 
-start_bar
-bar_x_is 1271 || fail "not parked at the primary's right edge: $(geometry_of "$BAR_WINDOW")"
+start_parked_bar 1271
 [ "$(geometry_of "$BAR_WINDOW" | cut -d' ' -f3)" = 1280 ] || fail "not as wide as the primary"
 shoot 9x30+1271+200 "$E2E_TMP/edge-parked"
 cmp -s "$E2E_TMP/edge-empty" "$E2E_TMP/edge-parked" && fail "the parked bar's strip does not show"

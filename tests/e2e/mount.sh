@@ -12,9 +12,7 @@ disk="$E2E_TMP/media/disk"
 mkdir -p "$disk"
 recording_script here
 
-write_settings <<INI
-[App]
-FirstTimeEx=no
+write_settings_after_tour <<INI
 [Setting]
 Top=3000
 [Items]

@@ -4,18 +4,23 @@
 # Yes puts the bar back at the top edge, where it parks.
 source "$(dirname "$0")/x11-session.sh"
 start_x 1024 768
-write_settings <<'INI'
-[App]
-FirstTimeEx=no
+write_settings_after_tour <<'INI'
 [Setting]
 Top=-465
 INI
 "$KESTREL" >"$E2E_TMP/bar.log" 2>&1 &
 BAR_PID=$!
 PIDS+=($BAR_PID)
-message() { xdotool search --onlyvisible --name '^Kestrel 98$' 2>/dev/null | head -n1; }
+# A message box, not the bar, which has the same title.
+message() {
+    local id
+    for id in $(xdotool search --onlyvisible --name '^Kestrel 98$' 2>/dev/null); do
+        xprop -id "$id" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DIALOG && { echo "$id"; return 0; }
+    done
+    return 1
+}
 answer() {
-    wait_until 10 bash -c "xdotool search --onlyvisible --name '^Kestrel 98\$' >/dev/null" || fail "no $1"
+    wait_until 10 message >/dev/null || fail "no $1"
     local id
     id=$(message)
     xdotool windowactivate --sync "$id"

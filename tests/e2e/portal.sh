@@ -8,9 +8,7 @@ source "$(dirname "$0")/x11-session.sh"
 STANDIN="$K98_BIN_DIR/../tests/portal_standin"
 [ -x "$STANDIN" ] || fail "the stand-in portal is not built"
 start_x 1024 768
-write_settings <<'INI'
-[App]
-FirstTimeEx=no
+write_settings_after_tour <<'INI'
 [Setting]
 Speed=300
 INI

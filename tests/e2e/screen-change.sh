@@ -7,9 +7,9 @@ source "$(dirname "$0")/x11-session.sh"
 source "$(dirname "$0")/nested-x.sh"
 start_nested -screen 1280x800
 {
-    printf '[App]\nFirstTimeEx=no\n[Setting]\nTop=3000\nSpeed=300\n[Items]\n'
+    printf '[Setting]\nTop=3000\nSpeed=300\n[Items]\n'
     for i in $(seq 0 49); do echo "$i=/usr|item$i"; done
-} | write_settings
+} | write_settings_after_tour
 start_bar
 bar_is() { [ "$(geometry_of "$BAR_WINDOW")" = "$1" ]; }
 wait_until 5 bar_is "1271 200 1280 30" || fail "not parked on 1280 x 800: $(geometry_of "$BAR_WINDOW")"

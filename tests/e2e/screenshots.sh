@@ -54,9 +54,7 @@ closed() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
 icons="$E2E_TMP/icons/a folder with a long name/and another one inside it"
 mkdir -p "$icons"
 head -c 766 "$K98_BIN_DIR/kestrel98.lib" > "$icons/tools.ico"
-write_settings <<INI
-[App]
-FirstTimeEx=no
+write_settings_after_tour <<INI
 [Setting]
 Top=10350
 [Items]

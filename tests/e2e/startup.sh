@@ -4,9 +4,7 @@
 source "$(dirname "$0")/x11-session.sh"
 start_x 1024 768
 
-write_settings <<'INI'
-[App]
-FirstTimeEx=no
+write_settings_after_tour <<'INI'
 [Setting]
 Top=300
 [Items]

@@ -10,9 +10,7 @@ start_x 1024 768
 recording_script first
 recording_script second
 
-write_settings <<INI
-[App]
-FirstTimeEx=no
+write_settings_after_tour <<INI
 [Setting]
 Top=3000
 [Items]

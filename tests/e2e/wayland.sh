@@ -20,9 +20,7 @@ export XDG_SESSION_TYPE=wayland HOME="$E2E_TMP/home"
 mkdir -p "$HOME"
 chmod 755 "$E2E_TMP"
 chown -R "$USER_ID:$USER_ID" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$HOME"
-write_settings <<'INI'
-[App]
-FirstTimeEx=no
+write_settings_after_tour <<'INI'
 [Setting]
 Speed=300
 INI

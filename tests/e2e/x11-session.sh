@@ -68,12 +68,21 @@ has_runs() { [ "$(runs "$1")" = "$2" ]; }
 
 # Writes the settings file from stdin (INI text).
 write_settings() { cat > "$SETTINGS"; }
+# The same for a user who has seen the tour: the bar offers it only when
+# [App] FirstTimeEx is missing. Stdin starts with a section of its own.
+write_settings_after_tour() { { printf '[App]\nFirstTimeEx=no\n'; cat; } > "$SETTINGS"; }
 
 start_bar() {
     "$KESTREL" >"$E2E_TMP/bar.log" 2>&1 &
     BAR_PID=$!
     PIDS+=($BAR_PID)
     wait_for_bar
+}
+
+# Starts the bar and checks that it parked at the given x.
+start_parked_bar() {
+    start_bar
+    wait_until 5 bar_x_is "$1" || fail "not parked at x=$1: $(geometry_of "$BAR_WINDOW")"
 }
 
 # The bar's window id (the one titled "Kestrel 98").
