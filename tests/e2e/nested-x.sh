@@ -14,6 +14,3 @@ start_nested() {
     PIDS+=($!)
     sleep 0.5
 }
-
-# The raw pixels of a part of the screen ("WIDTHxHEIGHT+X+Y") into a file.
-shoot() { import -window root -crop "$1" +repage "rgb:$2"; }

@@ -107,6 +107,9 @@ geometry_of() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width:/{w=$2} /Height:/{h=$2} END{print x, y, w, h}'
 }
 
+# The raw pixels of a part of the screen ("WIDTHxHEIGHT+X+Y") into a file.
+shoot() { import -window root -crop "$1" +repage "rgb:$2"; }
+
 # Waits until a command succeeds (up to about the given seconds).
 wait_until() {
     local seconds=$1; shift
