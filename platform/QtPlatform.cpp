@@ -2,6 +2,7 @@
 
 #include "platform/DialogStacking.h"
 #include "platform/Launcher.h"
+#include "platform/PanelStruts.h"
 #include "platform/ShutdownSignals.h"
 #include "platform/WindowSystem.h"
 
@@ -82,7 +83,12 @@ QRect QtPlatform::availableGeometry()
     QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return QRect(QPoint(0, 0), screenSize());
-    return screen->availableGeometry().translated(-screen->geometry().topLeft());
+    // Qt's own answer is the desktop's one work area, and only while there is
+    // one monitor; the panels' struts tell which monitor each stands on.
+    QRect free = screen->availableGeometry();
+    if (const std::optional<QList<PanelBand>> bands = x11PanelBands())
+        free &= monitorFreeOfPanels(screen->geometry(), *bands);
+    return free.translated(-screen->geometry().topLeft());
 }
 
 void QtPlatform::beep() { QApplication::beep(); }

@@ -1,26 +1,16 @@
 #include "platform/DialogStacking.h"
+#include "platform/x11/X11Connection.h"
 
-#include <QGuiApplication>
 #include <QWindow>
 
-#include <xcb/xcb.h>
-
-#include <cstring>
-#include <memory>
 #include <vector>
 
 namespace platform {
 
 namespace {
 
-template <typename Reply>
-using ReplyPtr = std::unique_ptr<Reply, decltype(&free)>;
-
-xcb_connection_t* connection()
-{
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->connection() : nullptr;
-}
+using x11::connection;
+using x11::ReplyPtr;
 
 // The child of the root that holds the window: the window manager's frame,
 // or the window itself when it is not framed.
@@ -28,7 +18,7 @@ xcb_window_t topLevelOf(xcb_connection_t* conn, xcb_window_t window)
 {
     for (;;) {
         ReplyPtr<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(conn, xcb_query_tree(conn, window), nullptr),
-                                              &free);
+                                              &std::free);
         if (!tree || tree->parent == XCB_WINDOW_NONE || tree->parent == tree->root)
             return window;
         window = tree->parent;
@@ -47,8 +37,8 @@ bool bypassesManager(xcb_window_t window)
 // Ours that bypass the window manager, bottom to top.
 std::vector<xcb_window_t> bypassingWindows(xcb_connection_t* conn)
 {
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(conn)).data->root;
-    ReplyPtr<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(conn, xcb_query_tree(conn, root), nullptr), &free);
+    const xcb_window_t root = x11::firstScreen(conn)->root;
+    ReplyPtr<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(conn, xcb_query_tree(conn, root), nullptr), &std::free);
     std::vector<xcb_window_t> windows;
     if (!tree)
         return windows;
@@ -58,13 +48,6 @@ std::vector<xcb_window_t> bypassingWindows(xcb_connection_t* conn)
             windows.push_back(children[i]);
     }
     return windows;
-}
-
-xcb_atom_t atom(xcb_connection_t* conn, const char* name)
-{
-    ReplyPtr<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(conn, xcb_intern_atom(conn, 0, uint16_t(strlen(name)), name), nullptr), &free);
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
 }  // namespace
@@ -104,7 +87,7 @@ void forbidMinimizeMaximize(QWindow* dialog)
     enum : uint32_t { DecorationBorder = 2, DecorationTitle = 8, DecorationMenu = 16 };
     const uint32_t hints[5] = {HintFunctions | HintDecorations, FunctionMove | FunctionClose,
                                DecorationBorder | DecorationTitle | DecorationMenu, 0, 0};
-    const xcb_atom_t motif = atom(conn, "_MOTIF_WM_HINTS");
+    const xcb_atom_t motif = x11::internAtom(conn, "_MOTIF_WM_HINTS");
     if (motif == XCB_ATOM_NONE)
         return;
     xcb_change_property(conn, XCB_PROP_MODE_REPLACE, xcb_window_t(dialog->winId()), motif, motif, 32, 5, hints);

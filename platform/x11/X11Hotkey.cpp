@@ -6,6 +6,7 @@
 
 #include "platform/Hotkey.h"
 #include "platform/WindowMessage.h"
+#include "platform/x11/X11Connection.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
@@ -36,19 +37,12 @@ struct Grab {
     uint16_t modifiers = 0;
 };
 
-xcb_connection_t* connection()
-{
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11)
-        return nullptr;
-    return x11->connection();
-}
+using x11::connection;
 
 xcb_window_t rootWindow(xcb_connection_t* conn)
 {
-    const xcb_setup_t* setup = xcb_get_setup(conn);
-    xcb_screen_iterator_t it = xcb_setup_roots_iterator(setup);
-    return it.data ? it.data->root : xcb_window_t(XCB_WINDOW_NONE);
+    const xcb_screen_t* screen = x11::firstScreen(conn);
+    return screen ? screen->root : xcb_window_t(XCB_WINDOW_NONE);
 }
 
 // The keycode that produces a keysym (lower-case letters are their ASCII

@@ -1,26 +1,18 @@
 #include "platform/KeyboardFocus.h"
+#include "platform/x11/X11Connection.h"
 
-#include <QGuiApplication>
 #include <QWindow>
-
-#include <xcb/xcb.h>
-
-#include <memory>
 
 namespace platform {
 
 namespace {
 
-xcb_connection_t* connection()
-{
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->connection() : nullptr;
-}
+using x11::connection;
 
 xcb_window_t focusWindow(xcb_connection_t* conn)
 {
-    std::unique_ptr<xcb_get_input_focus_reply_t, decltype(&free)> reply(
-        xcb_get_input_focus_reply(conn, xcb_get_input_focus(conn), nullptr), &free);
+    x11::ReplyPtr<xcb_get_input_focus_reply_t> reply(xcb_get_input_focus_reply(conn, xcb_get_input_focus(conn), nullptr),
+                                                     &std::free);
     return reply ? reply->focus : xcb_window_t(XCB_WINDOW_NONE);
 }
 

@@ -1,4 +1,5 @@
 #include "platform/WindowSystem.h"
+#include "platform/x11/X11Connection.h"
 
 #include <QGuiApplication>
 
@@ -34,11 +35,10 @@ bool x11Reachable()
 
 bool pointerOverAnyX11Window()
 {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11)
+    xcb_connection_t* connection = x11::connection();
+    if (!connection)
         return true;
-    xcb_connection_t* connection = x11->connection();
-    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    const xcb_screen_t* screen = x11::firstScreen(connection);
     if (!screen)
         return true;
     xcb_query_pointer_reply_t* reply =

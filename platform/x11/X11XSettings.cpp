@@ -1,4 +1,5 @@
 #include "platform/XSettings.h"
+#include "platform/x11/X11Connection.h"
 
 #include <QGuiApplication>
 
@@ -12,24 +13,14 @@ namespace platform {
 
 namespace {
 
-template <typename Reply>
-using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
+using x11::ReplyPtr;
 
 // The settings of a larger size are not the desktop's.
 constexpr uint32_t kMaxSettingsWords = 256 * 1024;
 
-xcb_atom_t atom(xcb_connection_t* connection, const QByteArray& name)
-{
-    ReplyPtr<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(name.size()), name.constData()),
-                              nullptr),
-        &std::free);
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-}
-
 xcb_window_t settingsOwner(xcb_connection_t* connection, int screenNumber)
 {
-    const xcb_atom_t selection = atom(connection, "_XSETTINGS_S" + QByteArray::number(screenNumber));
+    const xcb_atom_t selection = x11::internAtom(connection, ("_XSETTINGS_S" + QByteArray::number(screenNumber)).constData());
     if (selection == XCB_ATOM_NONE)
         return XCB_WINDOW_NONE;
     ReplyPtr<xcb_get_selection_owner_reply_t> reply(
@@ -42,13 +33,12 @@ xcb_window_t settingsOwner(xcb_connection_t* connection, int screenNumber)
 
 QByteArray readXSettings()
 {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* connection = x11::connection();
     if (!connection)
         return QByteArray();
     // The settings daemon serves the default screen; Xvfb and most desktops have one.
     const xcb_window_t owner = settingsOwner(connection, 0);
-    const xcb_atom_t property = atom(connection, "_XSETTINGS_SETTINGS");
+    const xcb_atom_t property = x11::internAtom(connection, "_XSETTINGS_SETTINGS");
     if (owner == XCB_WINDOW_NONE || property == XCB_ATOM_NONE)
         return QByteArray();
     ReplyPtr<xcb_get_property_reply_t> reply(
