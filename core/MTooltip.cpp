@@ -140,6 +140,10 @@ void immediateTick()
         CancelTip();
 }
 
+// The bar and the group window number their buttons alike: an index names
+// an item only together with its button.
+bool isCurrentItem(const rt::Control* button, int16_t index) { return index == TipIndex && button == TipControl; }
+
 }  // namespace
 
 void setOwnerWindows(rt::Form* bar, rt::Form* group)
@@ -153,7 +157,7 @@ rt::Control* liveTipControl() { return gTipWidget ? TipControl : nullptr; }
 void RequestTip(rt::Control* button, const QString& text, int16_t index)
 {
     TipImmediate = false;
-    if (index == TipIndex) {
+    if (isCurrentItem(button, index)) {
         // Only a pointer at rest brings the tip up.
         if (!TipVisible && !TipQuick) {
             TipTicks = 0;
@@ -187,7 +191,7 @@ void RequestTip(rt::Control* button, const QString& text, int16_t index)
 void ShowTipNow(rt::Control* button, const QString& text, int16_t index)
 {
     TipImmediate = true;
-    if (index == TipIndex)
+    if (isCurrentItem(button, index))
         return;
     const QString tipText = Stringbas::StripIconPart(text);
     frmToolTip* tip = tipWindow();

@@ -208,6 +208,28 @@ TEST_F(TooltipTest, TimedOutTipStaysAwayUntilThePointerWasElsewhere)
     EXPECT_TRUE(tipShown());
 }
 
+TEST_F(TooltipTest, TheSameIndexInTheOtherWindowIsAnotherItem)
+{
+    // The bar's first button and the group window's first button both ask
+    // with index 1.
+    rt::Image groupButton(&group);
+    groupButton.Move(210, 45, 330, 330);
+    hover(0);
+    tick(3);
+    fake.cursor = QPoint((group.Left() + 210 + 150) / 15, (group.Top() + 45 + 150) / 15);
+    RequestTip(&groupButton, QStringLiteral("One"), 1);
+    tick(8);
+    ASSERT_TRUE(tipShown());
+    EXPECT_EQ(tip.lblToolTip.Caption(), QStringLiteral("One"));
+    CancelTip();
+
+    // From the keyboard: the bar's selection, then the group's.
+    ShowTipNow(buttons[0].get(), QStringLiteral("Editor"), 1);
+    ShowTipNow(&groupButton, QStringLiteral("One"), 1);
+    EXPECT_TRUE(tipShown());
+    EXPECT_EQ(tip.lblToolTip.Caption(), QStringLiteral("One"));
+}
+
 TEST_F(TooltipTest, ImmediateTipAtTheAnchorForNinetyTicks)
 {
     bool showingDuringEvents = false;
