@@ -1,15 +1,18 @@
 #include "platform/ApplicationActivation.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #include <QVariantMap>
 
 namespace platform {
 
 namespace {
 
-// Long enough for the bus to start the service; the bar waits meanwhile.
-constexpr int kActivationTimeoutMs = 8000;
+// The bus's own limit for starting a service. An application that answers
+// later than this is taken as failed and started again from its Exec line.
+constexpr int kActivationTimeoutMs = 25000;
 
 }  // namespace
 
@@ -21,7 +24,7 @@ QString applicationObjectPath(const QString& applicationId)
     return path;
 }
 
-bool activateApplication(const QString& applicationId, const QString& startupId)
+bool activateApplication(const QString& applicationId, const QString& startupId, std::function<void()> failed)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (applicationId.isEmpty() || !bus.isConnected())
@@ -33,8 +36,14 @@ bool activateApplication(const QString& applicationId, const QString& startupId)
     if (!startupId.isEmpty())
         platformData.insert(QStringLiteral("desktop-startup-id"), startupId);
     call << platformData;
-    const QDBusMessage reply = bus.call(call, QDBus::Block, kActivationTimeoutMs);
-    return reply.type() == QDBusMessage::ReplyMessage;
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, kActivationTimeoutMs), qApp);
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+                     [failed = std::move(failed)](QDBusPendingCallWatcher* finished) {
+                         if (finished->isError() && failed)
+                             failed();
+                         finished->deleteLater();
+                     });
+    return true;
 }
 
 }  // namespace platform

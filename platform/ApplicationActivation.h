@@ -4,12 +4,15 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace platform {
 
-// Calls Activate on the application's bus name and object path; false when
-// there is no session bus or the call fails (the application is then started
-// from its Exec line, when it has one).
-bool activateApplication(const QString& applicationId, const QString& startupId);
+// Calls Activate on the application's bus name and object path and returns
+// at once, so that an application slow to start does not hold up the bar.
+// `failed` runs later when the call fails or goes unanswered. False at once
+// when there is no session bus.
+bool activateApplication(const QString& applicationId, const QString& startupId, std::function<void()> failed);
 
 // The object path of an application id: "org.example.App" gives
 // "/org/example/App"; "-" becomes "_".

@@ -30,15 +30,27 @@ QString startupIdFor(const LaunchPlan& plan)
     return beginStartup({plan.name, plan.icon, plan.program, plan.entryFile});
 }
 
-bool start(const LaunchPlan& plan)
+// A start that fails takes its announcement back.
+bool startFromExec(const LaunchPlan& plan, const QString& startupId)
 {
-    const QString startupId = startupIdFor(plan);
-    if (!plan.applicationId.isEmpty() && activateApplication(plan.applicationId, startupId))
-        return true;
     if (startDetached(plan, startupId))
         return true;
     cancelStartup(startupId);
     return false;
+}
+
+bool start(const LaunchPlan& plan)
+{
+    const QString startupId = startupIdFor(plan);
+    if (plan.applicationId.isEmpty())
+        return startFromExec(plan, startupId);
+    // An activation that fails later falls back the same way, and beeps as a
+    // failed start does.
+    const auto activationFailed = [plan, startupId] {
+        if (!startFromExec(plan, startupId))
+            services().beep();
+    };
+    return activateApplication(plan.applicationId, startupId, activationFailed) || startFromExec(plan, startupId);
 }
 
 }  // namespace

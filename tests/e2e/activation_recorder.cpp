@@ -2,6 +2,8 @@
 // owns the bus name given as its first argument on the session bus and, for
 // each call of org.freedesktop.Application.Activate, adds a line to the file
 // given as its second argument: "Activate" and the startup id handed over.
+// It answers the call after the milliseconds of an optional third argument,
+// as an application slow to start does.
 
 #include <QCoreApplication>
 #include <QDBusArgument>
@@ -9,11 +11,17 @@
 #include <QDBusMessage>
 #include <QDBusVirtualObject>
 #include <QFile>
+#include <QTimer>
 #include <QVariantMap>
+
+#include <cstdlib>
 
 class ApplicationObject : public QDBusVirtualObject {
 public:
-    explicit ApplicationObject(QString recordFile) : mRecordFile(std::move(recordFile)) {}
+    ApplicationObject(QString recordFile, int replyDelayMs)
+        : mRecordFile(std::move(recordFile)), mReplyDelayMs(replyDelayMs)
+    {
+    }
 
     QString introspect(const QString&) const override
     {
@@ -33,22 +41,24 @@ public:
         if (record.open(QIODevice::Append))
             record.write("Activate " + platformData.value(QStringLiteral("desktop-startup-id")).toString().toUtf8()
                          + '\n');
-        return connection.send(message.createReply());
+        QTimer::singleShot(mReplyDelayMs, [connection, reply = message.createReply()] { connection.send(reply); });
+        return true;
     }
 
 private:
     QString mRecordFile;
+    int mReplyDelayMs;
 };
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    if (argc != 3)
+    if (argc != 3 && argc != 4)
         return 2;
     const QString name = QString::fromUtf8(argv[1]);
     QString path = QLatin1Char('/') + name;
     path.replace(QLatin1Char('.'), QLatin1Char('/'));
-    ApplicationObject object{QString::fromUtf8(argv[2])};
+    ApplicationObject object{QString::fromUtf8(argv[2]), argc == 4 ? atoi(argv[3]) : 0};
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.registerVirtualObject(path, &object) || !bus.registerService(name))
         return 1;

@@ -3,7 +3,9 @@
 # a tmpfs opens with the default handler; a terminal entry runs in the
 # user's terminal; an entry whose TryExec is missing runs nothing; a launcher
 # in the home folder that is not marked as trusted brings a question, and No
-# runs nothing; a D-Bus activatable entry is activated on the session bus;
+# runs nothing; a D-Bus activatable entry is activated on the session bus,
+# and the bar goes on while the application takes its time to answer; one
+# whose application is not on the bus starts from its Exec line;
 # an entry asking for startup notification gets its DESKTOP_STARTUP_ID and
 # the bar announces the launch on the display (and takes it back when the
 # start fails), while other entries carry no id.
@@ -27,7 +29,7 @@ SH
 mkdir -p "$E2E_TMP/bin"
 recorder opener "$E2E_TMP/bin/xdg-open"
 recorder terminal "$E2E_TMP/bin/x-terminal-emulator"
-for name in tryexec untrusted notify quiet; do recorder "$name" "$E2E_TMP/$name.sh"; done
+for name in tryexec untrusted notify quiet fallback; do recorder "$name" "$E2E_TMP/$name.sh"; done
 export PATH="$E2E_TMP/bin:$PATH"
 
 export XDG_DATA_HOME="$E2E_TMP/data" HOME="$E2E_TMP/home"
@@ -55,6 +57,11 @@ Name=Activatable
 DBusActivatable=true
 StartupNotify=true
 INI
+entry "$apps/org.example.K98Missing.desktop" <<INI
+Name=Not on the bus
+DBusActivatable=true
+Exec=$E2E_TMP/fallback.sh
+INI
 entry "$apps/k98-notify.desktop" <<INI
 Name=Announced
 Exec=$E2E_TMP/notify.sh %i
@@ -76,7 +83,8 @@ dbus-daemon --session --nofork --print-address=3 3>"$E2E_TMP/bus" 2>"$E2E_TMP/bu
 PIDS+=($!)
 wait_until 10 test -s "$E2E_TMP/bus" || fail "no session bus"
 export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$E2E_TMP/bus")
-"$TESTS_DIR/activation_recorder" org.example.K98Test "$E2E_TMP/activated" &
+# It answers 8 seconds after it is called.
+"$TESTS_DIR/activation_recorder" org.example.K98Test "$E2E_TMP/activated" 8000 &
 PIDS+=($!)
 name_owned() {
     dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
@@ -100,6 +108,7 @@ Top=3000
 5=$apps/k98-notify.desktop|Announced
 6=$apps/k98-quiet.desktop|Quiet
 7=$apps/k98-broken.desktop|Broken
+8=$apps/org.example.K98Missing.desktop|Not on the bus
 INI
 start_bar
 bar_y=200
@@ -131,8 +140,9 @@ activation_id=$(sed -n 's/^Activate //p' "$E2E_TMP/activated")
 [ -n "$activation_id" ] || fail "the activation carried no startup id"
 echo "a D-Bus activatable entry is activated"
 
+# The application has not answered yet: the bar takes the next click.
 click_item 5
-wait_until 5 has_runs notify 1 || fail "the announced entry did not run"
+wait_until 4 has_runs notify 1 || fail "the bar was held up while the activated application started"
 startup_id=$(cat "$E2E_TMP/notify.id")
 [ "$startup_id" != none ] || fail "the announced program got no DESKTOP_STARTUP_ID"
 [ "$(cat "$E2E_TMP/notify.ran")" = "--icon k98-notify" ] || fail "%i gave: $(cat "$E2E_TMP/notify.ran")"
@@ -151,6 +161,10 @@ broken_id() { sed -n 's/^new: ID="\([^"]*\)" NAME="Broken".*/\1/p' "$E2E_TMP/sta
 wait_until 5 bash -c "grep -q 'NAME=\"Broken\"' '$E2E_TMP/startup'" || fail "no startup message for the broken entry"
 wait_until 5 grep -qF "remove: ID=\"$(broken_id)\"" "$E2E_TMP/startup" || fail "the failed launch was not removed"
 echo "a failed launch removes its startup notification"
+
+click_item 8
+wait_until 5 has_runs fallback 1 || fail "the activatable entry whose application is not on the bus did not start from Exec"
+echo "an activatable entry whose application is not on the bus starts from its Exec line"
 
 # Everything after the refused items ran, so they had their chance.
 has_runs tryexec 0 || fail "the entry with a missing TryExec ran"
