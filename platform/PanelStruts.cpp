@@ -55,4 +55,16 @@ QRect monitorFreeOfPanels(const QRect& monitor, const QList<PanelBand>& bands)
     return free.isValid() ? free : monitor;
 }
 
+QRect devicePixelArea(const QRect& area, const QRect& monitor, qreal ratio)
+{
+    const QPointF corner = monitor.topLeft() + QPointF(area.topLeft() - monitor.topLeft()) * ratio;
+    return QRectF(corner, QSizeF(area.size()) * ratio).toRect();
+}
+
+QRect independentPixelArea(const QRect& deviceArea, const QRect& monitor, qreal ratio)
+{
+    const QPointF corner = monitor.topLeft() + QPointF(deviceArea.topLeft() - monitor.topLeft()) / ratio;
+    return QRectF(corner, QSizeF(deviceArea.size()) / ratio).toRect();
+}
+
 }  // namespace platform

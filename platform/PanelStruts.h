@@ -27,8 +27,15 @@ QList<PanelBand> panelBandsOfStrut(const std::vector<uint32_t>& strut, QSize des
 // edge; the whole monitor when the bands would leave nothing.
 QRect monitorFreeOfPanels(const QRect& monitor, const QList<PanelBand>& bands);
 
-// The bands of the windows the window manager lists (_NET_CLIENT_LIST), on
-// the X display the program runs on; nothing when it does not run on X.
-std::optional<QList<PanelBand>> x11PanelBands();
+// Qt counts a monitor in device-independent pixels from its corner, the X
+// server in device pixels: scaled by `ratio`, a monitor keeps its corner and
+// its size shrinks. These map an area of the monitor between the two.
+QRect devicePixelArea(const QRect& area, const QRect& monitor, qreal ratio);
+QRect independentPixelArea(const QRect& deviceArea, const QRect& monitor, qreal ratio);
+
+// The part of a monitor (as Qt gives it, with its pixel ratio) that the
+// panels of the windows the window manager lists (_NET_CLIENT_LIST) leave
+// free; nothing when the program does not run on X.
+std::optional<QRect> x11MonitorFreeOfPanels(const QRect& monitor, qreal ratio);
 
 }  // namespace platform

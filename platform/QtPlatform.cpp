@@ -86,8 +86,8 @@ QRect QtPlatform::availableGeometry()
     // Qt's own answer is the desktop's one work area, and only while there is
     // one monitor; the panels' struts tell which monitor each stands on.
     QRect free = screen->availableGeometry();
-    if (const std::optional<QList<PanelBand>> bands = x11PanelBands())
-        free &= monitorFreeOfPanels(screen->geometry(), *bands);
+    if (const std::optional<QRect> clear = x11MonitorFreeOfPanels(screen->geometry(), screen->devicePixelRatio()))
+        free &= *clear;
     return free.translated(-screen->geometry().topLeft());
 }
 

@@ -23,9 +23,8 @@ xcb_get_property_cookie_t askProperty(xcb_connection_t* conn, xcb_window_t windo
     return xcb_get_property(conn, 0, window, property, type, 0, count);
 }
 
-}  // namespace
-
-std::optional<QList<PanelBand>> x11PanelBands()
+// The bands of the panels on the X display, in device pixels.
+std::optional<QList<PanelBand>> panelBands()
 {
     xcb_connection_t* conn = x11::connection();
     const xcb_screen_t* screen = conn ? x11::firstScreen(conn) : nullptr;
@@ -52,6 +51,17 @@ std::optional<QList<PanelBand>> x11PanelBands()
         bands.append(panelBandsOfStrut(strut.size() == 12 ? strut : older, desktop));
     }
     return bands;
+}
+
+}  // namespace
+
+std::optional<QRect> x11MonitorFreeOfPanels(const QRect& monitor, qreal ratio)
+{
+    const std::optional<QList<PanelBand>> bands = panelBands();
+    if (!bands)
+        return std::nullopt;
+    const QRect deviceMonitor = devicePixelArea(monitor, monitor, ratio);
+    return independentPixelArea(monitorFreeOfPanels(deviceMonitor, *bands), monitor, ratio);
 }
 
 }  // namespace platform

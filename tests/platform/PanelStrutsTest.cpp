@@ -69,4 +69,19 @@ TEST(PanelStruts, MalformedStrutsKeepNoRoom)
     EXPECT_EQ(monitorFreeOfPanels(kRight, huge), kRight);
 }
 
+TEST(PanelStruts, AScaledMonitorKeepsItsCornerAndScalesWithin)
+{
+    // A monitor of 2048x1536 device pixels at x=1280, shown by Qt at twice
+    // the size: 1024x768 from the same corner.
+    const QRect monitor(1280, 0, 1024, 768);
+    EXPECT_EQ(platform::devicePixelArea(monitor, monitor, 2.0), QRect(1280, 0, 2048, 1536));
+    // A 72-pixel panel at its bottom leaves 36 of Qt's pixels less.
+    const QRect deviceFree(1280, 0, 2048, 1536 - 72);
+    EXPECT_EQ(platform::independentPixelArea(deviceFree, monitor, 2.0), QRect(1280, 0, 1024, 768 - 36));
+    const QRect deviceRight(1280 + 100, 50, 2048 - 100, 1536 - 50);
+    EXPECT_EQ(platform::independentPixelArea(deviceRight, monitor, 2.0), QRect(1280 + 50, 25, 1024 - 50, 768 - 25));
+    // Unscaled, both are the same.
+    EXPECT_EQ(platform::independentPixelArea(deviceRight, monitor, 1.0), deviceRight);
+}
+
 }  // namespace
