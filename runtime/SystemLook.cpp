@@ -5,6 +5,9 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QPalette>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace rt {
 
@@ -53,11 +56,25 @@ QPalette classicPalette()
     return palette;
 }
 
+// A face that holds bitmaps at a few sizes only is drawn at the wrong size
+// on a scaled screen.
+bool drawsWellAt(const QStringList& families, qreal pixelRatio)
+{
+    return pixelRatio == 1.0 || std::all_of(families.begin(), families.end(), [](const QString& family) {
+               return QFontDatabase::isSmoothlyScalable(family);
+           });
+}
+
 void installDialogFonts()
 {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const qreal pixelRatio = screen ? screen->devicePixelRatio() : 1.0;
     for (const char* file : DialogFontFiles) {
-        if (QFileInfo::exists(QLatin1String(file)))
-            QFontDatabase::addApplicationFont(QLatin1String(file));
+        if (!QFileInfo::exists(QLatin1String(file)))
+            continue;
+        const int id = QFontDatabase::addApplicationFont(QLatin1String(file));
+        if (id >= 0 && !drawsWellAt(QFontDatabase::applicationFontFamilies(id), pixelRatio))
+            QFontDatabase::removeApplicationFont(id);
     }
     // Without those files: narrow faces that still fit the captions, never
     // the wider default sans.

@@ -32,8 +32,7 @@ Speed=300
 INI
 start_parked_bar $(((1280 + 1024 - 9) * s))
 xdotool mousemove $((1500 * s)) $((400 * s))
-xdotool key ctrl+alt+a
-wait_until 5 bar_x_is $((1280 * s)) || fail "the hotkey did not slide the bar in: $(geometry_of "$BAR_WINDOW")"
+slide_in_with_hotkey $((1280 * s)) || fail "the hotkey did not slide the bar in: $(geometry_of "$BAR_WINDOW")"
 # Edit Mode, then the settings dialog from the background's menu, with the
 # pointer 14 pixels above the panel.
 xdotool mousemove $((1327 * s)) $((712 * s)) click 1

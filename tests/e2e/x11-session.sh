@@ -120,13 +120,13 @@ wait_until() {
 
 bar_x_is() { [ "$(geometry_of "$BAR_WINDOW" | cut -d' ' -f1)" = "$1" ]; }
 
-# Slides a bar from the right in with Ctrl+Alt+A. The bar grabs the key a
-# moment after its window maps (longer in the sanitizer build): press again
-# while it has not come.
+# Slides a bar from the right in with Ctrl+Alt+A, to x 0 or the given x. The
+# bar grabs the key a moment after its window maps (longer in the sanitizer
+# build): press again while it has not come.
 slide_in_with_hotkey() {
     for _ in 1 2 3 4 5; do
         xdotool key ctrl+alt+a
-        wait_until 1 bar_x_is 0 && return 0
+        wait_until 1 bar_x_is "${1:-0}" && return 0
     done
     return 1
 }
