@@ -33,8 +33,9 @@ K98_DISPLAY_PACKAGES+=(xsettingsd dbus-daemon)
 # and the Wayland client library and scanner for the test's virtual pointer.
 K98_WAYLAND_TEST_PACKAGES=(sway xwayland qt6-wayland weston wtype grim x11-xserver-utils
     dbus-daemon dbus-bin python3 libwayland-dev)
-# Two monitors in one display, screen changes and keyboard layouts.
-K98_DISPLAY_PACKAGES+=(xserver-xephyr x11-xserver-utils x11-xkb-utils)
+# Two monitors in one display, screen changes and keyboard layouts; a second
+# window manager, one that honours the Motif hints, for the dialogs.
+K98_DISPLAY_PACKAGES+=(xserver-xephyr x11-xserver-utils x11-xkb-utils icewm)
 
 # Builds the given targets (everything when none are named), with the extra
 # CMake options in K98_CMAKE_OPTIONS if any.

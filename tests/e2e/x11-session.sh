@@ -40,7 +40,8 @@ sanitizer_status() {
     [ "$1" != "$SANITIZER_STATUS" ] || fail "$2: a sanitizer reported a fault (status $1); see its report"
 }
 
-# Starts Xvfb on a free display, then openbox unless NO_WM is set.
+# Starts Xvfb on a free display, then a window manager unless NO_WM is set:
+# openbox, or the one named by E2E_WM.
 start_x() {
     local width=${1:-1024} height=${2:-768}
     Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp 3>"$E2E_TMP/display" 2>/dev/null &
@@ -49,7 +50,10 @@ start_x() {
     [ -s "$E2E_TMP/display" ] || fail "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$E2E_TMP/display")"
     if [ -z "${NO_WM:-}" ]; then
-        openbox --sm-disable >/dev/null 2>&1 &
+        case "${E2E_WM:-openbox}" in
+        openbox) openbox --sm-disable >/dev/null 2>&1 & ;;
+        *) "$E2E_WM" >/dev/null 2>&1 & ;;
+        esac
         PIDS+=($!)
         sleep 0.5
     fi
