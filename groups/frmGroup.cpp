@@ -137,10 +137,11 @@ void frmGroup::closeGroup()
     }
     EraseRect();
     mMain::GroupSelected = -1;
-    const bool hadKeyboard = isActiveWindow();
-    Hide();
-    if (hadKeyboard && mMain::MainForm)
+    // The keyboard moves to the bar before the window goes: a window manager
+    // gives the keyboard of a vanished window to one of its own choosing.
+    if (isActiveWindow() && mMain::MainForm)
         mMain::MainForm->takeKeyboard();
+    Hide();
 }
 
 void frmGroup::cmdShowGroup_Click()
