@@ -7,7 +7,7 @@ namespace {
 
 using x11::ReplyPtr;
 
-// The 32-bit values of a property, at most `count` of them.
+// The 32-bit values of an answered property; none when it is missing.
 std::vector<uint32_t> cardinals(xcb_connection_t* conn, xcb_get_property_cookie_t cookie)
 {
     ReplyPtr<xcb_get_property_reply_t> reply(xcb_get_property_reply(conn, cookie, nullptr), &std::free);
@@ -17,6 +17,7 @@ std::vector<uint32_t> cardinals(xcb_connection_t* conn, xcb_get_property_cookie_
     return std::vector<uint32_t>(values, values + xcb_get_property_value_length(reply.get()) / 4);
 }
 
+// Asks for up to `count` 32-bit values of a property.
 xcb_get_property_cookie_t askProperty(xcb_connection_t* conn, xcb_window_t window, xcb_atom_t property,
                                       xcb_atom_t type, uint32_t count)
 {
@@ -46,8 +47,8 @@ std::optional<QList<PanelBand>> panelBands()
     const QSize desktop(screen->width_in_pixels, screen->height_in_pixels);
     QList<PanelBand> bands;
     for (const auto& [partialCookie, wholeCookie] : asked) {
-        std::vector<uint32_t> strut = cardinals(conn, partialCookie);
-        std::vector<uint32_t> older = cardinals(conn, wholeCookie);
+        const std::vector<uint32_t> strut = cardinals(conn, partialCookie);
+        const std::vector<uint32_t> older = cardinals(conn, wholeCookie);
         bands.append(panelBandsOfStrut(strut.size() == 12 ? strut : older, desktop));
     }
     return bands;
