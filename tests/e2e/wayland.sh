@@ -19,7 +19,7 @@ unset QT_QPA_PLATFORM DISPLAY WAYLAND_DISPLAY
 export XDG_SESSION_TYPE=wayland HOME="$E2E_TMP/home"
 mkdir -p "$HOME"
 chmod 755 "$E2E_TMP"
-chown -R "$USER_ID:$USER_ID" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$HOME"
+chown -R "$USER_ID:$USER_ID" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$TMPDIR" "$HOME"
 write_settings_after_tour <<'INI'
 [Setting]
 Speed=300

@@ -7,8 +7,10 @@ set -euo pipefail
 : "${K98_BIN_DIR:?K98_BIN_DIR must name the program folder}"
 KESTREL="$K98_BIN_DIR/kestrel2"
 E2E_TMP=$(mktemp -d /tmp/k98-e2e.XXXXXX)
-export XDG_CONFIG_HOME="$E2E_TMP/config" XDG_RUNTIME_DIR="$E2E_TMP/run"
-mkdir -p "$XDG_CONFIG_HOME/Dash97" "$XDG_RUNTIME_DIR"
+# The program's temporary files have fixed names in a per-user folder under
+# TMPDIR: a test running beside this one must not share it.
+export XDG_CONFIG_HOME="$E2E_TMP/config" XDG_RUNTIME_DIR="$E2E_TMP/run" TMPDIR="$E2E_TMP/tmp"
+mkdir -p "$XDG_CONFIG_HOME/Dash97" "$XDG_RUNTIME_DIR" "$TMPDIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 SETTINGS="$XDG_CONFIG_HOME/Dash97/settings.ini"
 unset QT_QPA_PLATFORM

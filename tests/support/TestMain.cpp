@@ -1,8 +1,10 @@
-// Every test program runs on Qt's offscreen platform with its own settings
-// and runtime folders, so nothing a test does reaches the user's files, and
-// finds the program folder in K98_BIN_DIR.
+// Every test program runs on Qt's offscreen platform with its own settings,
+// runtime and temporary folders, so nothing a test does reaches the user's
+// files or those of a test running beside it, and finds the program folder in
+// K98_BIN_DIR.
 
 #include <QApplication>
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -14,6 +16,10 @@ int main(int argc, char** argv)
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", home.path().toLocal8Bit());
     qputenv("K98_TEST_HOME", home.path().toLocal8Bit());
+    // The program's temporary files have fixed names in a per-user folder.
+    const QString temp = home.filePath(QStringLiteral("tmp"));
+    QDir().mkpath(temp);
+    qputenv("TMPDIR", temp.toLocal8Bit());
     if (qEnvironmentVariableIsEmpty("K98_BIN_DIR"))
         qputenv("K98_BIN_DIR", K98_BUILT_BIN_DIR);
     // Components (dialog libraries, the tutorial viewer) live in the program
