@@ -9,8 +9,7 @@ Speed=300
 INI
 start_parked_bar 1015
 xdotool mousemove 500 600
-xdotool key ctrl+alt+a
-wait_until 5 bar_x_is 0 || fail "the hotkey did not slide the bar in: $(geometry_of "$BAR_WINDOW")"
+slide_in_with_hotkey || fail "the hotkey did not slide the bar in: $(geometry_of "$BAR_WINDOW")"
 focused=$(xdotool getwindowfocus)
 [ "$focused" = "$BAR_WINDOW" ] || fail "the bar does not have the keyboard focus ($focused, bar $BAR_WINDOW)"
 echo "shown with focus"

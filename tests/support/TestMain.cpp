@@ -5,9 +5,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 int main(int argc, char** argv)
 {
@@ -17,8 +20,11 @@ int main(int argc, char** argv)
     qputenv("XDG_RUNTIME_DIR", home.path().toLocal8Bit());
     qputenv("K98_TEST_HOME", home.path().toLocal8Bit());
     // The program's temporary files have fixed names in a per-user folder.
+    // Open to all as /tmp is, for the tests that speak as another user.
     const QString temp = home.filePath(QStringLiteral("tmp"));
     QDir().mkpath(temp);
+    ::chmod(QFile::encodeName(home.path()).constData(), 0711);
+    ::chmod(QFile::encodeName(temp).constData(), 01777);
     qputenv("TMPDIR", temp.toLocal8Bit());
     if (qEnvironmentVariableIsEmpty("K98_BIN_DIR"))
         qputenv("K98_BIN_DIR", K98_BUILT_BIN_DIR);
