@@ -1,8 +1,8 @@
 #include "aboutbox/CAboutBoxEx.h"
 
 #include "aboutbox/frmAbout.h"
-#include "platform/GuardedFile.h"
-#include "runtime/LateBinding.h"
+#include "platform/files/GuardedFile.h"
+#include "runtime/components/LateBinding.h"
 #include "shared/Mshared.h"
 
 #include <QDate>

@@ -13,7 +13,7 @@
 //     about->setShowAnimation(true);
 //     about->Show();
 
-#include "runtime/Component.h"
+#include "runtime/components/Component.h"
 
 #include <QPixmap>
 #include <memory>

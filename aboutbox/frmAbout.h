@@ -4,12 +4,12 @@
 // links. When the form's Tag says "animation", its first activation flies the
 // contents in from the right, one control after the other.
 
-#include "runtime/CommandButton.h"
-#include "runtime/DialogForm.h"
-#include "runtime/Image.h"
-#include "runtime/Label.h"
-#include "runtime/Line.h"
-#include "runtime/Shape.h"
+#include "runtime/controls/CommandButton.h"
+#include "runtime/forms/DialogForm.h"
+#include "runtime/controls/Image.h"
+#include "runtime/controls/Label.h"
+#include "runtime/controls/Line.h"
+#include "runtime/controls/Shape.h"
 
 #include <vector>
 

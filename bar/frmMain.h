@@ -4,13 +4,13 @@
 // start-up; its unload handler writes the position and the item list back.
 
 #include "core/ItemRowForm.h"
-#include "platform/Antenna.h"
-#include "platform/CommandServer.h"
-#include "platform/DropFiles.h"
-#include "platform/PortalShortcut.h"
-#include "runtime/CommandButton.h"
-#include "runtime/Label.h"
-#include "runtime/Timer.h"
+#include "platform/window/Antenna.h"
+#include "platform/session/CommandServer.h"
+#include "platform/window/DropFiles.h"
+#include "platform/session/PortalShortcut.h"
+#include "runtime/controls/CommandButton.h"
+#include "runtime/controls/Label.h"
+#include "runtime/controls/Timer.h"
 
 #include <cstdint>
 

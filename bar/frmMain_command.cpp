@@ -5,8 +5,8 @@
 #include "bar/frmMain.h"
 
 #include "core/mMain.h"
-#include "platform/CommandSocket.h"
-#include "platform/WindowSystem.h"
+#include "platform/session/CommandSocket.h"
+#include "platform/window/WindowSystem.h"
 
 void frmMain::ShowFromKey()
 {

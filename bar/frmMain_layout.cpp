@@ -4,7 +4,7 @@
 
 #include "core/MWindow.h"
 #include "core/mMain.h"
-#include "runtime/Interaction.h"
+#include "runtime/forms/Interaction.h"
 #include "runtime/OleColor.h"
 
 #include <limits>

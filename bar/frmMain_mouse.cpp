@@ -7,9 +7,9 @@
 #include "core/MWindow.h"
 #include "core/mMain.h"
 #include "menus/MenuForm.h"
-#include "runtime/CommandButton.h"
-#include "runtime/Interaction.h"
-#include "runtime/Menu.h"
+#include "runtime/controls/CommandButton.h"
+#include "runtime/forms/Interaction.h"
+#include "runtime/forms/Menu.h"
 #include "runtime/Twips.h"
 
 using namespace rt;

@@ -7,8 +7,8 @@
 #include "dialogs/CSettingEx.h"
 #include "groups/frmGroup.h"
 #include "menus/MenuForm.h"
-#include "runtime/CommandButton.h"
-#include "runtime/Interaction.h"
+#include "runtime/controls/CommandButton.h"
+#include "runtime/forms/Interaction.h"
 
 using namespace rt;
 

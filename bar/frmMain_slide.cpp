@@ -6,10 +6,10 @@
 #include "core/ShellEx.h"
 #include "core/mMain.h"
 #include "groups/frmGroup.h"
-#include "platform/DisplaySync.h"
+#include "platform/window/DisplaySync.h"
 #include "platform/Platform.h"
-#include "runtime/Interaction.h"
-#include "runtime/StepPacer.h"
+#include "runtime/forms/Interaction.h"
+#include "runtime/forms/StepPacer.h"
 
 #include <QPixmapCache>
 

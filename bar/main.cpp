@@ -2,10 +2,10 @@
 
 #include "bar/frmMain.h"
 #include "core/mMain.h"
-#include "platform/CommandSocket.h"
-#include "platform/FileIcons.h"
-#include "platform/ShutdownSignals.h"
-#include "platform/WindowSystem.h"
+#include "platform/session/CommandSocket.h"
+#include "platform/icons/FileIcons.h"
+#include "platform/session/ShutdownSignals.h"
+#include "platform/window/WindowSystem.h"
 #include "runtime/Twips.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 // peak resident memory.
 
 #include "core/ItemPicture.h"
-#include "platform/FileIcons.h"
+#include "platform/icons/FileIcons.h"
 
 #include <QApplication>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #include "core/ItemPicture.h"
 
 #include "core/ShellEx.h"
-#include "platform/GuardedFile.h"
+#include "platform/files/GuardedFile.h"
 #include "runtime/OleColor.h"
 
 #include <QPainter>

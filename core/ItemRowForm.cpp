@@ -2,11 +2,11 @@
 
 #include "core/ItemPicture.h"
 #include "core/ShellEx.h"
-#include "platform/GuardedFile.h"
+#include "platform/files/GuardedFile.h"
 #include "core/mMain.h"
-#include "runtime/Label.h"
+#include "runtime/controls/Label.h"
 #include "runtime/OleColor.h"
-#include "runtime/SettingsStore.h"
+#include "runtime/settings/SettingsStore.h"
 #include "runtime/Twips.h"
 
 #include <QFile>

@@ -7,12 +7,12 @@
 // built-in buttons, and in what follows a run or a press; those are the
 // virtuals below.
 
-#include "runtime/ControlArray.h"
-#include "runtime/Form.h"
-#include "runtime/Image.h"
-#include "runtime/Line.h"
-#include "runtime/Shape.h"
-#include "platform/DropFiles.h"
+#include "runtime/controls/ControlArray.h"
+#include "runtime/forms/Form.h"
+#include "runtime/controls/Image.h"
+#include "runtime/controls/Line.h"
+#include "runtime/controls/Shape.h"
+#include "platform/window/DropFiles.h"
 
 #include <QStringList>
 #include <cstdint>

@@ -5,7 +5,7 @@
 #include "core/ItemRowForm.h"
 
 #include "core/mMain.h"
-#include "platform/KeyboardFocus.h"
+#include "platform/window/KeyboardFocus.h"
 
 #include <QMouseEvent>
 

@@ -5,7 +5,7 @@
 
 #include "core/MTooltip.h"
 #include "core/mMain.h"
-#include "runtime/Interaction.h"
+#include "runtime/forms/Interaction.h"
 #include "runtime/Twips.h"
 
 using namespace rt;

@@ -8,8 +8,8 @@
 #include "core/ShellEx.h"
 #include "core/Stringbas.h"
 #include "core/mMain.h"
-#include "runtime/Interaction.h"
-#include "runtime/Menu.h"
+#include "runtime/forms/Interaction.h"
+#include "runtime/forms/Menu.h"
 #include "runtime/Twips.h"
 
 using namespace rt;

@@ -4,9 +4,9 @@
 #include "core/Stringbas.h"
 #include "core/frmToolTip.h"
 #include "core/mMain.h"
-#include "runtime/Control.h"
-#include "runtime/Form.h"
-#include "runtime/Interaction.h"
+#include "runtime/controls/Control.h"
+#include "runtime/forms/Form.h"
+#include "runtime/forms/Interaction.h"
 #include "runtime/Twips.h"
 
 #include <QCoreApplication>

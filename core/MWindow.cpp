@@ -1,7 +1,7 @@
 #include "core/MWindow.h"
 
 #include "core/mMain.h"
-#include "runtime/CommandButton.h"
+#include "runtime/controls/CommandButton.h"
 
 #include <QWidget>
 #include <QWindow>

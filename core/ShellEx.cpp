@@ -1,11 +1,11 @@
 #include "core/ShellEx.h"
 
-#include "platform/FileIcons.h"
-#include "platform/GuardedFile.h"
+#include "platform/icons/FileIcons.h"
+#include "platform/files/GuardedFile.h"
 #include "platform/Platform.h"
-#include "platform/ShellBridge.h"
-#include "platform/TempFolder.h"
-#include "platform/WinBridge.h"
+#include "platform/files/ShellBridge.h"
+#include "platform/files/TempFolder.h"
+#include "platform/files/WinBridge.h"
 
 #include <QFile>
 #include <QFileInfo>

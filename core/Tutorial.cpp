@@ -1,8 +1,8 @@
 #include "core/Tutorial.h"
 
 #include "core/mMain.h"
-#include "platform/tutorial/TutorialViewer.h"
-#include "runtime/Component.h"
+#include "tutorview/TutorialViewer.h"
+#include "runtime/components/Component.h"
 
 namespace Tutorial {
 

@@ -2,8 +2,8 @@
 
 #include "core/MTooltip.h"
 #include "core/mMain.h"
-#include "runtime/Control.h"
-#include "runtime/Interaction.h"
+#include "runtime/controls/Control.h"
+#include "runtime/forms/Interaction.h"
 #include "runtime/OleColor.h"
 #include "runtime/Twips.h"
 

@@ -1,6 +1,6 @@
 #include "core/mMain.h"
 
-#include "runtime/SettingsStore.h"
+#include "runtime/settings/SettingsStore.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "dialogs/CSettingEx.h"
 
-#include "runtime/LateBinding.h"
+#include "runtime/components/LateBinding.h"
 #include "dialogs/frmSettingEx.h"
 #include "shared/Mshared.h"
 

@@ -7,7 +7,7 @@
 //     rt::ComPtr<kestrel98::CSettingEx> dialog(new kestrel98::CSettingEx);
 //     dialog->Show();
 
-#include "runtime/Component.h"
+#include "runtime/components/Component.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 #include "dialogs/ItemInfoDialog.h"
 
 #include "dialogs/ItemInfoForm.h"
-#include "runtime/LateBinding.h"
+#include "runtime/components/LateBinding.h"
 #include "shared/Mshared.h"
 
 namespace kestrel98 {

@@ -3,7 +3,7 @@
 // interface of ItemInfo (get: the form's Tag; let: fills the form) and Show
 // (modal, next to the pointer, returns when the form is hidden).
 
-#include "runtime/Component.h"
+#include "runtime/components/Component.h"
 
 #include <memory>
 

@@ -2,7 +2,7 @@
 // A dialog form that edits one item string: ItemInfo let fills it, and its
 // Tag holds the result.
 
-#include "runtime/DialogForm.h"
+#include "runtime/forms/DialogForm.h"
 
 namespace kestrel98 {
 

@@ -1,7 +1,7 @@
 #include "dialogs/frmGroup.h"
 
-#include "platform/GuardedFile.h"
-#include "runtime/Interaction.h"
+#include "platform/files/GuardedFile.h"
+#include "runtime/forms/Interaction.h"
 #include "runtime/OleColor.h"
 #include "shared/ShellEx.h"
 #include "shared/Stringbas.h"

@@ -3,13 +3,13 @@
 // item string "group|name|:icon" in Tag; Cancel leaves "" there.
 
 #include "dialogs/ItemInfoForm.h"
-#include "runtime/CommandButton.h"
-#include "runtime/CommonDialog.h"
-#include "runtime/ControlArray.h"
-#include "runtime/Label.h"
-#include "runtime/Line.h"
-#include "runtime/PictureBox.h"
-#include "runtime/TextBox.h"
+#include "runtime/controls/CommandButton.h"
+#include "runtime/forms/CommonDialog.h"
+#include "runtime/controls/ControlArray.h"
+#include "runtime/controls/Label.h"
+#include "runtime/controls/Line.h"
+#include "runtime/controls/PictureBox.h"
+#include "runtime/controls/TextBox.h"
 
 namespace kestrel98 {
 

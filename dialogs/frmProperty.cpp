@@ -1,7 +1,7 @@
 #include "dialogs/frmProperty.h"
 
-#include "platform/ShellBridge.h"
-#include "runtime/Interaction.h"
+#include "platform/files/ShellBridge.h"
+#include "runtime/forms/Interaction.h"
 #include "runtime/OleColor.h"
 #include "shared/ShellEx.h"
 #include "shared/Stringbas.h"

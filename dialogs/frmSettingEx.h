@@ -3,16 +3,16 @@
 // It reads the store when it is about to show and writes every key on OK;
 // Cancel writes nothing.
 
-#include "runtime/CheckBox.h"
-#include "runtime/CommandButton.h"
-#include "runtime/CommonDialog.h"
-#include "runtime/ControlArray.h"
-#include "runtime/DialogForm.h"
-#include "runtime/Label.h"
-#include "runtime/OptionButton.h"
-#include "runtime/PictureBox.h"
-#include "runtime/TabControl.h"
-#include "runtime/TextBox.h"
+#include "runtime/controls/CheckBox.h"
+#include "runtime/controls/CommandButton.h"
+#include "runtime/forms/CommonDialog.h"
+#include "runtime/controls/ControlArray.h"
+#include "runtime/forms/DialogForm.h"
+#include "runtime/controls/Label.h"
+#include "runtime/controls/OptionButton.h"
+#include "runtime/controls/PictureBox.h"
+#include "runtime/controls/TabControl.h"
+#include "runtime/controls/TextBox.h"
 
 namespace kestrel98 {
 

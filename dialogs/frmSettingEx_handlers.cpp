@@ -3,7 +3,7 @@
 
 #include "dialogs/frmSettingEx.h"
 
-#include "runtime/SettingsStore.h"
+#include "runtime/settings/SettingsStore.h"
 #include "shared/ShellEx.h"
 
 #include <QWidget>

@@ -1,6 +1,6 @@
 // The settings file as edited by hand: reading never fails, a file written
 // once reads back to the same text, and a saved value reads back as saved.
-#include "runtime/IniDocument.h"
+#include "runtime/settings/IniDocument.h"
 
 #include <cstddef>
 #include <cstdint>

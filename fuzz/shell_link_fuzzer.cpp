@@ -1,5 +1,5 @@
 // Shortcut files come from anywhere a user can drop a file from.
-#include "platform/ShellLink.h"
+#include "platform/files/ShellLink.h"
 
 #include <cstddef>
 #include <cstdint>

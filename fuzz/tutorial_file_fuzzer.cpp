@@ -1,5 +1,5 @@
 // Tutorial.lib sits in the program folder, where anyone who installs may edit it.
-#include "platform/tutorial/TutorialFile.h"
+#include "tutorview/TutorialFile.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // The URL lists other programs drop on the bar.
-#include "platform/DropFiles.h"
+#include "platform/window/DropFiles.h"
 
 #include <cstddef>
 #include <cstdint>

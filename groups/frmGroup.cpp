@@ -6,9 +6,9 @@
 #include "core/frmToolTip.h"
 #include "core/mMain.h"
 #include "menus/MenuForm.h"
-#include "platform/DropFiles.h"
-#include "platform/WindowMessage.h"
-#include "runtime/Interaction.h"
+#include "platform/window/DropFiles.h"
+#include "platform/window/WindowMessage.h"
+#include "runtime/forms/Interaction.h"
 #include "runtime/OleColor.h"
 #include "runtime/Twips.h"
 

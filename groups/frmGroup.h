@@ -5,8 +5,8 @@
 // cmdForceHide.
 
 #include "core/ItemRowForm.h"
-#include "platform/Antenna.h"
-#include "runtime/CommandButton.h"
+#include "platform/window/Antenna.h"
+#include "runtime/controls/CommandButton.h"
 
 #include <limits>
 

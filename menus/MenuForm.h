@@ -3,8 +3,8 @@
 // start-up and never shown; the bar and the group window pop its top-level
 // menus at the pointer.
 
-#include "runtime/Form.h"
-#include "runtime/Menu.h"
+#include "runtime/forms/Form.h"
+#include "runtime/forms/Menu.h"
 
 class MenuForm : public rt::Form {
     Q_OBJECT

@@ -10,8 +10,8 @@
 #include "dialogs/CGroup.h"
 #include "dialogs/CProperty.h"
 #include "groups/frmGroup.h"
-#include "runtime/CommandButton.h"
-#include "runtime/Interaction.h"
+#include "runtime/controls/CommandButton.h"
+#include "runtime/forms/Interaction.h"
 
 #include <algorithm>
 

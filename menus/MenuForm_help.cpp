@@ -8,7 +8,7 @@
 #include "core/ShellEx.h"
 #include "core/Tutorial.h"
 #include "core/mMain.h"
-#include "runtime/Interaction.h"
+#include "runtime/forms/Interaction.h"
 #include "runtime/Twips.h"
 
 using namespace rt;

@@ -1,10 +1,10 @@
 #include "platform/QtPlatform.h"
 
-#include "platform/DialogStacking.h"
-#include "platform/Launcher.h"
-#include "platform/PanelStruts.h"
-#include "platform/ShutdownSignals.h"
-#include "platform/WindowSystem.h"
+#include "platform/window/DialogStacking.h"
+#include "platform/launch/Launcher.h"
+#include "platform/window/PanelStruts.h"
+#include "platform/session/ShutdownSignals.h"
+#include "platform/window/WindowSystem.h"
 
 #include <QApplication>
 #include <QColorDialog>

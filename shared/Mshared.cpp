@@ -1,8 +1,8 @@
 #include "shared/Mshared.h"
 
 #include "platform/Platform.h"
-#include "runtime/Form.h"
-#include "runtime/Interaction.h"
+#include "runtime/forms/Form.h"
+#include "runtime/forms/Interaction.h"
 #include "runtime/Twips.h"
 
 #include <QRect>

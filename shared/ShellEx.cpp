@@ -1,8 +1,8 @@
 #include "shared/ShellEx.h"
 
-#include "platform/FileIcons.h"
-#include "platform/WinBridge.h"
-#include "runtime/PictureBox.h"
+#include "platform/icons/FileIcons.h"
+#include "platform/files/WinBridge.h"
+#include "runtime/controls/PictureBox.h"
 
 #include <QFileInfo>
 #include <QPainter>

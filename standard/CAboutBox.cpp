@@ -1,6 +1,6 @@
 #include "standard/CAboutBox.h"
 
-#include "runtime/LateBinding.h"
+#include "runtime/components/LateBinding.h"
 #include "shared/Mshared.h"
 #include "standard/DefaultInstance.h"
 #include "standard/frmAboutBox.h"

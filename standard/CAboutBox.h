@@ -7,7 +7,7 @@
 //     about->SetInfo("About Tool", "/opt/tool/tool.exe", "Tool 1.0", "Example Ltd.", "");
 //     about->Show();
 
-#include "runtime/Component.h"
+#include "runtime/components/Component.h"
 
 namespace plainbox {
 

@@ -1,6 +1,6 @@
 #include "standard/CInputBox.h"
 
-#include "runtime/LateBinding.h"
+#include "runtime/components/LateBinding.h"
 #include "shared/Mshared.h"
 #include "standard/DefaultInstance.h"
 #include "standard/frmInput.h"

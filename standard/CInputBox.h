@@ -10,7 +10,7 @@
 //     input->Show();
 //     const QString name = input->Text();
 
-#include "runtime/Component.h"
+#include "runtime/components/Component.h"
 
 namespace plainbox {
 

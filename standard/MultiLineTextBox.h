@@ -1,7 +1,7 @@
 #pragma once
 // A text box of several lines that wraps its text.
 
-#include "runtime/Control.h"
+#include "runtime/controls/Control.h"
 
 #include <QPlainTextEdit>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "standard/frmAboutBox.h"
 
-#include "platform/GuardedFile.h"
+#include "platform/files/GuardedFile.h"
 #include "runtime/Twips.h"
 #include "shared/ShellEx.h"
 #include "standard/ExeIcon.h"

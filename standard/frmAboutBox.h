@@ -3,10 +3,10 @@
 // comment and OK, which hides the box. An icon taken from a program is drawn
 // on the form itself, where the icon image stands.
 
-#include "runtime/CommandButton.h"
-#include "runtime/DialogForm.h"
-#include "runtime/Image.h"
-#include "runtime/Label.h"
+#include "runtime/controls/CommandButton.h"
+#include "runtime/forms/DialogForm.h"
+#include "runtime/controls/Image.h"
+#include "runtime/controls/Label.h"
 #include "standard/MultiLineTextBox.h"
 
 namespace plainbox {

@@ -1,7 +1,7 @@
 #include "standard/frmInput.h"
 
-#include "platform/GuardedFile.h"
-#include "runtime/Interaction.h"
+#include "platform/files/GuardedFile.h"
+#include "runtime/forms/Interaction.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -3,11 +3,11 @@
 // one-line text box, OK and Cancel. OK hides the box with the text as typed;
 // Cancel, Esc and the close box hide it with the text cleared.
 
-#include "runtime/CommandButton.h"
-#include "runtime/DialogForm.h"
-#include "runtime/Image.h"
-#include "runtime/Label.h"
-#include "runtime/TextBox.h"
+#include "runtime/controls/CommandButton.h"
+#include "runtime/forms/DialogForm.h"
+#include "runtime/controls/Image.h"
+#include "runtime/controls/Label.h"
+#include "runtime/controls/TextBox.h"
 
 namespace plainbox {
 

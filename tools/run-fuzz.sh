@@ -1,37 +1,22 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets for every reader of outside data with clang's
-# libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer, and runs each
-# for a bounded time from its seed corpus in fuzz/corpus/. Ends non-zero on
-# the first crash, hang or sanitizer report.
+# Runs the fuzz targets for every reader of outside data (built with clang's
+# libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer in their own
+# build folder, -DK98_FUZZ=ON), each for a bounded time from its seed corpus
+# in fuzz/corpus/. Ends non-zero on the first crash, hang or sanitizer report.
 # Usage: tools/run-fuzz.sh [seconds per target] [build folder]
 set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-30}
-out=${2:-$source_dir/build-fuzz}
-mkdir -p "$out"
+build=${2:-$source_dir/build-fuzz}
+out=$build/fuzz
 
-declare -A sources=(
-    [shell_link]="platform/ShellLink.cpp platform/GuardedFile.cpp"
-    [tutorial_file]="platform/tutorial/TutorialFile.cpp platform/GuardedFile.cpp"
-    [pe_icon]="standard/PeIconReader.cpp"
-    [uri_list]="platform/DropFiles.cpp"
-    [ico]=""
-    [settings_file]="runtime/IniDocument.cpp"
-    [item_string]="core/Stringbas.cpp shared/Stringbas.cpp core/mMain.cpp runtime/SettingsStore.cpp runtime/IniDocument.cpp platform/GuardedFile.cpp"
-)
-flags=(-std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
-       -I"$source_dir")
-read -r -a qt_flags <<< "$(pkg-config --cflags Qt6Widgets)"
-read -r -a qt_libs <<< "$(pkg-config --libs Qt6Widgets)"
-
-for target in "${!sources[@]}"; do
-    files=("$source_dir/fuzz/${target}_fuzzer.cpp")
-    for file in ${sources[$target]}; do files+=("$source_dir/$file"); done
-    clang++ "${flags[@]}" "${qt_flags[@]}" "${files[@]}" "${qt_libs[@]}" -o "$out/${target}_fuzzer"
-done
+CC=clang CXX=clang++ cmake -S "$source_dir" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DBUILD_TESTING=OFF -DK98_FUZZ=ON ${K98_CMAKE_OPTIONS:-} >/dev/null
+targets=$(sed -n 's/^k98_add_fuzzer(\([a-z_]*\).*/\1/p' "$source_dir/fuzz/CMakeLists.txt")
+cmake --build "$build" -j2 --target $(printf '%s_fuzzer ' $targets)
 
 export QT_QPA_PLATFORM=offscreen
-for target in $(printf '%s\n' "${!sources[@]}" | sort); do
+for target in $(printf '%s\n' $targets | sort); do
     corpus="$out/corpus/$target"
     mkdir -p "$corpus"
     cp -n "$source_dir/fuzz/corpus/$target/"* "$corpus/" 2>/dev/null || true

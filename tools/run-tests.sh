@@ -13,7 +13,7 @@ SANITIZE_DIR=${SANITIZE_DIR:-$K98_SOURCE_DIR/build-sanitize}
 k98_install_missing "${K98_BUILD_PACKAGES[@]}" "${K98_DISPLAY_PACKAGES[@]}" "${K98_FUZZ_PACKAGES[@]}" \
     "${K98_WAYLAND_TEST_PACKAGES[@]}"
 k98_build "$BUILD_DIR"
-bash "$K98_SOURCE_DIR/tools/run-fuzz.sh" "${K98_FUZZ_SECONDS:-30}" "$BUILD_DIR/fuzz"
+bash "$K98_SOURCE_DIR/tools/run-fuzz.sh" "${K98_FUZZ_SECONDS:-30}" "${FUZZ_DIR:-$K98_SOURCE_DIR/build-fuzz}"
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 # A report ends a test program with an error; the programs the end-to-end tests

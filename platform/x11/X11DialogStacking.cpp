@@ -1,4 +1,4 @@
-#include "platform/DialogStacking.h"
+#include "platform/window/DialogStacking.h"
 #include "platform/x11/X11Connection.h"
 
 #include <QWindow>

@@ -1,4 +1,4 @@
-#include "platform/DisplaySync.h"
+#include "platform/window/DisplaySync.h"
 
 #include <QGuiApplication>
 

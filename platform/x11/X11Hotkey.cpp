@@ -4,8 +4,8 @@
 // The grab follows the letter, not the key: a new keyboard layout moves it to
 // whichever key types the letter now.
 
-#include "platform/Hotkey.h"
-#include "platform/WindowMessage.h"
+#include "platform/window/Hotkey.h"
+#include "platform/window/WindowMessage.h"
 #include "platform/x11/X11Connection.h"
 
 #include <QAbstractNativeEventFilter>

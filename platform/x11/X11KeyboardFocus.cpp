@@ -1,4 +1,4 @@
-#include "platform/KeyboardFocus.h"
+#include "platform/window/KeyboardFocus.h"
 #include "platform/x11/X11Connection.h"
 
 #include <QWindow>

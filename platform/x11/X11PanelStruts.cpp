@@ -1,4 +1,4 @@
-#include "platform/PanelStruts.h"
+#include "platform/window/PanelStruts.h"
 #include "platform/x11/X11Connection.h"
 
 namespace platform {

@@ -1,4 +1,4 @@
-#include "platform/StartupNotification.h"
+#include "platform/launch/StartupNotification.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

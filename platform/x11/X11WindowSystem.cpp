@@ -1,4 +1,4 @@
-#include "platform/WindowSystem.h"
+#include "platform/window/WindowSystem.h"
 #include "platform/x11/X11Connection.h"
 
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "platform/XSettings.h"
+#include "platform/icons/XSettings.h"
 #include "platform/x11/X11Connection.h"
 
 #include <QGuiApplication>

@@ -3,7 +3,7 @@
 
 #include "AboutTestSupport.h"
 
-#include "runtime/Component.h"
+#include "runtime/components/Component.h"
 
 #include <QDir>
 #include <QFile>

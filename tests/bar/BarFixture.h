@@ -4,7 +4,7 @@
 
 #include "bar/frmMain.h"
 #include "core/mMain.h"
-#include "runtime/SettingsStore.h"
+#include "runtime/settings/SettingsStore.h"
 #include "tests/support/FakePlatform.h"
 
 #include <QDir>

@@ -3,7 +3,7 @@
 
 #include "tests/bar/BarFixture.h"
 
-#include "platform/CommandSocket.h"
+#include "platform/session/CommandSocket.h"
 
 #include <QTest>
 

@@ -4,10 +4,10 @@
 #include "tests/bar/BarFixture.h"
 
 #include "menus/MenuForm.h"
-#include "platform/DropFiles.h"
-#include "platform/WindowMessage.h"
-#include "runtime/DragSession.h"
-#include "runtime/Interaction.h"
+#include "platform/window/DropFiles.h"
+#include "platform/window/WindowMessage.h"
+#include "runtime/forms/DragSession.h"
+#include "runtime/forms/Interaction.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

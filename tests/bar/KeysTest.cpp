@@ -3,7 +3,7 @@
 #include "tests/bar/BarFixture.h"
 
 #include "groups/frmGroup.h"
-#include "runtime/Interaction.h"
+#include "runtime/forms/Interaction.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -4,8 +4,8 @@
 #include "tests/bar/BarFixture.h"
 
 #include "core/ItemPicture.h"
-#include "runtime/CommandButton.h"
-#include "runtime/Interaction.h"
+#include "runtime/controls/CommandButton.h"
+#include "runtime/forms/Interaction.h"
 #include "runtime/OleColor.h"
 
 #include <QImage>

@@ -5,8 +5,8 @@
 #include "tests/bar/BarFixture.h"
 
 #include "groups/frmGroup.h"
-#include "runtime/CommandButton.h"
-#include "runtime/Interaction.h"
+#include "runtime/controls/CommandButton.h"
+#include "runtime/forms/Interaction.h"
 #include "shared/Mshared.h"
 
 #include <QCursor>

@@ -6,8 +6,8 @@
 #include "core/MTooltip.h"
 #include "groups/frmGroup.h"
 #include "menus/MenuForm.h"
-#include "platform/WindowMessage.h"
-#include "runtime/Interaction.h"
+#include "platform/window/WindowMessage.h"
+#include "runtime/forms/Interaction.h"
 
 #include <QApplication>
 #include <QTest>

@@ -3,7 +3,7 @@
 
 #include "BarFixture.h"
 
-#include "runtime/Interaction.h"
+#include "runtime/forms/Interaction.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

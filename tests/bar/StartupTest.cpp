@@ -2,7 +2,7 @@
 
 #include "tests/bar/BarFixture.h"
 
-#include "runtime/Interaction.h"
+#include "runtime/forms/Interaction.h"
 #include "runtime/Twips.h"
 
 #include <QTemporaryDir>

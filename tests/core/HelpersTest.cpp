@@ -2,7 +2,7 @@
 
 #include "core/ShellEx.h"
 #include "core/Stringbas.h"
-#include "platform/TempFolder.h"
+#include "platform/files/TempFolder.h"
 #include "tests/support/FakePlatform.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 // case-sensitive words each reader compares with.
 
 #include "core/mMain.h"
-#include "runtime/SettingsStore.h"
+#include "runtime/settings/SettingsStore.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 
 #include "core/MTooltip.h"
 #include "core/frmToolTip.h"
-#include "runtime/Form.h"
-#include "runtime/Image.h"
+#include "runtime/forms/Form.h"
+#include "runtime/controls/Image.h"
 #include "runtime/OleColor.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/FakeTimerClock.h"

@@ -5,7 +5,7 @@
 #include "dialogs/CProperty.h"
 #include "dialogs/CSettingEx.h"
 #include "dialogs/frmProperty.h"
-#include "runtime/Component.h"
+#include "runtime/components/Component.h"
 #include "tests/support/FakePlatform.h"
 
 #include <gtest/gtest.h>

@@ -2,14 +2,14 @@
 
 #include "DialogTestSupport.h"
 
-#include "runtime/CheckBox.h"
-#include "runtime/ComboBox.h"
-#include "runtime/CommandButton.h"
-#include "runtime/DialogForm.h"
-#include "runtime/Label.h"
-#include "runtime/OptionButton.h"
-#include "runtime/TabControl.h"
-#include "runtime/TextBox.h"
+#include "runtime/controls/CheckBox.h"
+#include "runtime/controls/ComboBox.h"
+#include "runtime/controls/CommandButton.h"
+#include "runtime/forms/DialogForm.h"
+#include "runtime/controls/Label.h"
+#include "runtime/controls/OptionButton.h"
+#include "runtime/controls/TabControl.h"
+#include "runtime/controls/TextBox.h"
 
 #include <QTest>
 #include <gtest/gtest.h>

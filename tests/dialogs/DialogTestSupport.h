@@ -2,9 +2,9 @@
 // What the dialog tests share: the form in a modal call, geometry in twips,
 // the focus chain, and whether anything was drawn on a picture box.
 
-#include "runtime/Control.h"
+#include "runtime/controls/Control.h"
 #include "runtime/OleColor.h"
-#include "runtime/PictureBox.h"
+#include "runtime/controls/PictureBox.h"
 
 #include <QApplication>
 #include <QRect>

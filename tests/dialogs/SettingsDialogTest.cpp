@@ -6,7 +6,7 @@
 #include "dialogs/CSettingEx.h"
 #include "dialogs/frmSettingEx.h"
 #include "runtime/OleColor.h"
-#include "runtime/SettingsStore.h"
+#include "runtime/settings/SettingsStore.h"
 #include "runtime/Twips.h"
 #include "tests/support/FakePlatform.h"
 

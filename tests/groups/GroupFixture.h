@@ -5,7 +5,7 @@
 #include "tests/bar/BarFixture.h"
 
 #include "groups/frmGroup.h"
-#include "runtime/CommandButton.h"
+#include "runtime/controls/CommandButton.h"
 
 #include <QTest>
 

@@ -5,10 +5,10 @@
 #include "tests/groups/GroupFixture.h"
 
 #include "core/MTooltip.h"
-#include "platform/DropFiles.h"
-#include "platform/WindowMessage.h"
-#include "runtime/DragSession.h"
-#include "runtime/Interaction.h"
+#include "platform/window/DropFiles.h"
+#include "platform/window/WindowMessage.h"
+#include "runtime/forms/DragSession.h"
+#include "runtime/forms/Interaction.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -4,7 +4,7 @@
 
 #include "tests/menus/MenuFixture.h"
 
-#include "runtime/Interaction.h"
+#include "runtime/forms/Interaction.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "tests/menus/MenuFixture.h"
 
 #include "menus/MenuForm.h"
-#include "runtime/Interaction.h"
+#include "runtime/forms/Interaction.h"
 
 #include <QImage>
 #include <QTemporaryDir>

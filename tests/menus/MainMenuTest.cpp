@@ -3,7 +3,7 @@
 #include "tests/bar/BarFixture.h"
 
 #include "menus/MenuForm.h"
-#include "runtime/Interaction.h"
+#include "runtime/forms/Interaction.h"
 
 #include <QTemporaryDir>
 

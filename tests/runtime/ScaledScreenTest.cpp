@@ -2,7 +2,7 @@
 // the MS Sans Serif file holds bitmaps at three sizes only, which a scaled
 // screen draws at the wrong size, so a face that scales stands in for it.
 
-#include "runtime/DialogForm.h"
+#include "runtime/forms/DialogForm.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

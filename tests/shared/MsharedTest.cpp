@@ -3,7 +3,7 @@
 
 #include "shared/Mshared.h"
 
-#include "runtime/Form.h"
+#include "runtime/forms/Form.h"
 #include "tests/support/FakePlatform.h"
 
 #include <gtest/gtest.h>

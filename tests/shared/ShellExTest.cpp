@@ -1,6 +1,6 @@
 #include "shared/ShellEx.h"
 
-#include "runtime/PictureBox.h"
+#include "runtime/controls/PictureBox.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 
 #include "StandardTestSupport.h"
 
-#include "runtime/Component.h"
+#include "runtime/components/Component.h"
 #include "standard/CAboutBox.h"
 #include "standard/CInputBox.h"
 #include "standard/frmInput.h"

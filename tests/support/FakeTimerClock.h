@@ -2,7 +2,7 @@
 // A clock for rt::Timer that tests advance by hand: every running timer ticks
 // at its effective interval, in time order, as the clock passes its due times.
 
-#include "runtime/Timer.h"
+#include "runtime/controls/Timer.h"
 
 #include <cstdint>
 #include <map>

@@ -1,0 +1,15 @@
+#include "platform/files/ShellBridge.h"
+
+#include "platform/Platform.h"
+#include "platform/files/ShellLink.h"
+
+namespace shellbridge {
+
+QString GetLinkPath(const QString& linkPath) { return platform::linkTarget(linkPath); }
+
+QString BrowseForFolder(QWidget* owner, const QString& title)
+{
+    return platform::services().browseForFolder(owner, title);
+}
+
+}  // namespace shellbridge

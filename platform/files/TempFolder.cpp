@@ -1,0 +1,78 @@
+#include "platform/files/TempFolder.h"
+
+#include <QDir>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+// Makes (or checks) a folder that only this user can enter.
+bool ensurePrivateFolder(const QByteArray& path)
+{
+    if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST)
+        return false;
+    struct stat info {};
+    if (::lstat(path.constData(), &info) != 0)
+        return false;
+    if (!S_ISDIR(info.st_mode) || info.st_uid != ::getuid())
+        return false;
+    if ((info.st_mode & 0077) != 0 && ::chmod(path.constData(), 0700) != 0)
+        return false;
+    return true;
+}
+
+QString privateFolderUnder(const QString& base)
+{
+    const QByteArray path =
+        QDir(base).filePath(QStringLiteral("kestrel98-%1").arg(::getuid())).toLocal8Bit();
+    if (ensurePrivateFolder(path))
+        return QString::fromLocal8Bit(path) + QLatin1Char('/');
+    return QString();
+}
+
+}  // namespace
+
+QString privateTempFolder()
+{
+    QString folder = privateFolderUnder(QDir::tempPath());
+    if (folder.isEmpty())
+        folder = privateFolderUnder(QDir::homePath());
+    return folder;
+}
+
+QString privateRuntimeFolder()
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty()) {
+        const QString folder = privateFolderUnder(runtime);
+        if (!folder.isEmpty())
+            return folder;
+    }
+    return privateTempFolder();
+}
+
+bool writePrivateFile(const QString& path, const QByteArray& data)
+{
+    const QByteArray name = path.toLocal8Bit();
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
+    qsizetype written = 0;
+    while (written < data.size()) {
+        const ssize_t n = ::write(fd, data.constData() + written, size_t(data.size() - written));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        written += n;
+    }
+    const bool ok = ::close(fd) == 0 && written == data.size();
+    return ok;
+}
+
+}  // namespace platform

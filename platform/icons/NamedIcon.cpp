@@ -1,0 +1,92 @@
+#include "platform/icons/NamedIcon.h"
+
+#include "platform/files/GuardedFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPixmap>
+#include <QStandardPaths>
+
+namespace platform {
+
+namespace {
+
+const char* const kImageExtensions[] = {".png", ".svg", ".xpm"};
+
+bool hasImageExtension(const QString& name)
+{
+    for (const char* extension : kImageExtensions) {
+        if (name.endsWith(QLatin1String(extension), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+// Themes know icons by their bare names.
+QString withoutImageExtension(const QString& name)
+{
+    return hasImageExtension(name) ? name.left(name.lastIndexOf(QLatin1Char('.'))) : name;
+}
+
+QStringList pixmapFolders()
+{
+    QStringList folders{QStringLiteral("/usr/share/pixmaps")};
+    for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        folders << data + QLatin1String("/pixmaps");
+    folders.removeDuplicates();
+    return folders;
+}
+
+QIcon pixmapFolderIcon(const QString& name)
+{
+    QStringList candidates;
+    if (hasImageExtension(name))
+        candidates << name;
+    for (const char* extension : kImageExtensions)
+        candidates << withoutImageExtension(name) + QLatin1String(extension);
+    for (const QString& folder : pixmapFolders()) {
+        for (const QString& candidate : candidates) {
+            const QString file = folder + QLatin1Char('/') + candidate;
+            if (QFileInfo(file).isFile()) {
+                const QIcon icon = iconFromFile(file);
+                if (!icon.isNull())
+                    return icon;
+            }
+        }
+    }
+    return QIcon();
+}
+
+}  // namespace
+
+QIcon themedIcon(const QString& name)
+{
+    if (name.isEmpty())
+        return QIcon();
+    const QIcon icon = QIcon::fromTheme(name);
+    return isUsableIcon(icon) ? icon : QIcon();
+}
+
+bool isUsableIcon(const QIcon& icon) { return !icon.isNull() && !icon.pixmap(16, 16).isNull(); }
+
+QIcon iconFromFile(const QString& path)
+{
+    // An entry's Icon= may name anything, a named pipe or a device among them.
+    const QImage image = loadGuardedImage(path);
+    return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
+}
+
+QIcon namedIcon(const QString& name)
+{
+    if (name.isEmpty())
+        return QIcon();
+    if (QDir::isAbsolutePath(name))
+        return iconFromFile(name);
+    // A name with a path separator is neither a theme name nor a pixmap.
+    if (name.contains(QLatin1Char('/')))
+        return QIcon();
+    const QIcon icon = themedIcon(withoutImageExtension(name));
+    return icon.isNull() ? pixmapFolderIcon(name) : icon;
+}
+
+}  // namespace platform

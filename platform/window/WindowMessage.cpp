@@ -1,0 +1,19 @@
+#include "platform/window/WindowMessage.h"
+
+#include <QCoreApplication>
+#include <QWidget>
+
+namespace platform {
+
+QEvent::Type WindowMessageEvent::eventType()
+{
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
+void postWindowMessage(QWidget* window, int message, qintptr wParam, qintptr lParam)
+{
+    QCoreApplication::postEvent(window, new WindowMessageEvent(message, wParam, lParam));
+}
+
+}  // namespace platform

@@ -1,0 +1,26 @@
+#include "runtime/controls/OptionButton.h"
+
+namespace rt {
+
+OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent)
+{
+    initControl();
+    connect(this, &QRadioButton::toggled, this, [this](bool selected) {
+        if (selected && Click)
+            Click();
+    });
+}
+
+void OptionButton::setValue(bool value)
+{
+    if (value) {
+        setChecked(true);
+        return;
+    }
+    // An auto-exclusive button refuses to be cleared while it is selected.
+    setAutoExclusive(false);
+    setChecked(false);
+    setAutoExclusive(true);
+}
+
+}  // namespace rt

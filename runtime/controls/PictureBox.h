@@ -1,0 +1,44 @@
+#pragma once
+// A picture box: a control with a persistent drawing surface of its own size,
+// cleared to its back colour by Cls.
+
+#include "runtime/controls/Control.h"
+
+#include <QImage>
+#include <QWidget>
+#include <cstdint>
+
+namespace rt {
+
+class PictureBox : public QWidget, public Control {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+    QWidget* widget() override { return this; }
+
+    void Move(int32_t left, int32_t top, int32_t width, int32_t height) override;
+    using Control::Move;
+
+    int64_t BackColor() const { return mBackColor; }
+    void setBackColor(int64_t color);
+
+    // What is drawn on the box (pixels, the box's size).
+    QImage& surface() { return mSurface; }
+    void Cls();
+
+    int BorderStyle() const { return mBorderStyle; }
+    void setBorderStyle(int style);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override { dispatchMousePress(event); }
+    void mouseMoveEvent(QMouseEvent* event) override { dispatchMouseMove(event); }
+    void mouseReleaseEvent(QMouseEvent* event) override { dispatchMouseRelease(event); }
+
+private:
+    QImage mSurface;
+    int64_t mBackColor = 0x8000000F;
+    int mBorderStyle = 1;
+};
+
+}  // namespace rt

@@ -1,0 +1,27 @@
+#include "runtime/forms/CommonDialog.h"
+
+#include "platform/Platform.h"
+#include "runtime/OleColor.h"
+
+namespace rt {
+
+bool CommonDialog::ShowOpen(QWidget* owner)
+{
+    const platform::FileChoice choice =
+        platform::services().openFileDialog(owner, DialogTitle, Filter, InitDir);
+    if (!choice.accepted)
+        return false;
+    FileName = choice.file;
+    return true;
+}
+
+bool CommonDialog::ShowColor(QWidget* owner)
+{
+    QColor color = oleColor(Color);
+    if (!platform::services().chooseColor(owner, color))
+        return false;
+    Color = oleFromColor(color);
+    return true;
+}
+
+}  // namespace rt

@@ -1,0 +1,25 @@
+#include "runtime/forms/Interaction.h"
+
+#include "platform/Platform.h"
+#include "runtime/Twips.h"
+
+namespace rt {
+
+int MsgBox(const QString& prompt, int style, const QString& title)
+{
+    return platform::services().messageBox(prompt, style, title);
+}
+
+void Beep() { platform::services().beep(); }
+
+void ShowModal(QWidget* form) { platform::services().runModal(form); }
+
+namespace Screen {
+int32_t Width() { return toTwips(platform::services().screenSize().width()); }
+int32_t Height() { return toTwips(platform::services().screenSize().height()); }
+}  // namespace Screen
+
+int32_t CursorX() { return platform::services().cursorPos().x(); }
+int32_t CursorY() { return platform::services().cursorPos().y(); }
+
+}  // namespace rt

@@ -1,0 +1,144 @@
+// The command socket: which words reach the bar, from whom, and where the
+// socket lies; and which Qt platform the program runs on.
+
+#include "platform/session/CommandServer.h"
+#include "platform/session/CommandSocket.h"
+#include "platform/window/WindowSystem.h"
+#include "tests/support/ScopedEnv.h"
+
+#include <QFile>
+#include <QLocalSocket>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+class CommandSocketTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        path = folder.filePath(QStringLiteral("bar.socket"));
+        server.OnCommand = [this](const QByteArray& word) { received << word; };
+        ASSERT_TRUE(server.listen(path));
+    }
+
+    // Sends raw bytes and waits until the server has hung up on them.
+    void sendRaw(const QByteArray& bytes)
+    {
+        QLocalSocket client;
+        client.connectToServer(path);
+        ASSERT_TRUE(client.waitForConnected(5000));
+        client.write(bytes);
+        client.flush();
+        EXPECT_TRUE(QTest::qWaitFor([&client] { return client.state() == QLocalSocket::UnconnectedState; }, 5000));
+    }
+
+    bool receivedExactly(const QList<QByteArray>& words)
+    {
+        return QTest::qWaitFor([&] { return received.size() >= words.size(); }, 5000) && received == words;
+    }
+
+    QTemporaryDir folder;
+    QString path;
+    platform::CommandServer server;
+    QList<QByteArray> received;
+};
+
+TEST_F(CommandSocketTest, OnlyTheThreeWordsArePassedOn)
+{
+    for (const char* word : {"show", "hide", "toggle"})
+        ASSERT_TRUE(platform::sendBarCommand(path, word));
+    EXPECT_TRUE(receivedExactly({"show", "hide", "toggle"}));
+
+    received.clear();
+    for (const char* bytes : {"quit\n", "SHOW\n", "show \n", "\n", "showshowshowshow\n", "toggle-toggle-toggle"})
+        sendRaw(bytes);
+    ASSERT_TRUE(platform::sendBarCommand(path, "hide"));
+    EXPECT_TRUE(receivedExactly({"hide"}));
+}
+
+TEST_F(CommandSocketTest, ASocketLeftByAKilledBarIsReplaced)
+{
+    server.close();
+    EXPECT_FALSE(platform::sendBarCommand(path, "show"));
+    // A bound socket file that nobody listens on any more.
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = path.toLocal8Bit();
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+    ::close(fd);
+    ASSERT_TRUE(QFile::exists(path));
+
+    ASSERT_TRUE(server.listen(path));
+    ASSERT_TRUE(platform::sendBarCommand(path, "show"));
+    EXPECT_TRUE(receivedExactly({"show"}));
+}
+
+// A process of another user that reaches the socket (here: one opened to
+// everyone) is not obeyed.
+TEST_F(CommandSocketTest, AnotherUsersWordIsIgnored)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to speak as another user";
+    ASSERT_EQ(::chmod(QFile::encodeName(folder.path()).constData(), 0755), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0777), 0);
+    const QByteArray name = QFile::encodeName(path);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // Only async-signal-safe calls in the child of a threaded process.
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+            ::_exit(3);
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+        if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0)
+            ::_exit(4);
+        if (::write(fd, "show\n", 5) != 5)
+            ::_exit(5);
+        char byte;
+        // The server hangs up without reading: end of file, or a reset for
+        // the word it left unread.
+        const ssize_t n = ::read(fd, &byte, 1);
+        ::_exit(n == 0 || (n < 0 && errno == ECONNRESET) ? 0 : 6);
+    }
+    ASSERT_GT(child, 0);
+    int status = -1;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ::waitpid(child, &status, WNOHANG) == child; }, 10000));
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+
+    ASSERT_TRUE(platform::sendBarCommand(path, "hide"));
+    EXPECT_TRUE(receivedExactly({"hide"}));
+}
+
+TEST(CommandSocketPath, OnePerDisplayInThePrivateRuntimeFolder)
+{
+    const ScopedEnv display("DISPLAY", ":3.0");
+    const QString third = platform::commandSocketPath();
+    EXPECT_TRUE(third.endsWith(QStringLiteral("/kestrel2-3.0.socket"))) << third.toStdString();
+    EXPECT_TRUE(third.startsWith(qEnvironmentVariable("XDG_RUNTIME_DIR"))) << third.toStdString();
+    const ScopedEnv other("DISPLAY", ":4");
+    EXPECT_NE(platform::commandSocketPath(), third);
+}
+
+TEST(WindowSystem, X11UnlessTheUserChoseAnotherPlatformThanWayland)
+{
+    for (const char* requested : {"", "wayland", "wayland-egl", "wayland;xcb", " wayland:option"})
+        EXPECT_EQ(platform::platformToUse(requested), QByteArray("xcb")) << requested;
+    for (const char* requested : {"offscreen", "xcb", "minimal", "xcb;wayland", "vnc:size=800x600"})
+        EXPECT_EQ(platform::platformToUse(requested), QByteArray(requested)) << requested;
+}
+
+}  // namespace
