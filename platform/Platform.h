@@ -1,6 +1,19 @@
 #pragma once
-// Everything that reaches outside the process goes through this one seam.
+// The services whose answers tests script: the screen and the pointer, the
+// beep, message boxes, menus, modal loops, pickers, opening items and sound.
 // The program always runs on QtPlatform; tests install a scripted double.
+//
+// The window system's own calls do not go through here. They are free
+// functions with one implementation, for X11, in x11/: the hotkey
+// (window/Hotkey.h), keyboard focus (window/KeyboardFocus.h), dialog stacking
+// (window/DialogStacking.h), display sync (window/DisplaySync.h), the pointer
+// over X windows and Xwayland (window/WindowSystem.h), panel struts
+// (window/PanelStruts.h), the settings daemon (icons/XSettings.h) and startup
+// notification (launch/StartupNotification.h). Without an X connection (the
+// offscreen platform of the headless tests) each does nothing and answers
+// "none", which is what a headless test needs; what they do on a real display
+// is checked by the end-to-end tests under Xvfb, where a stand-in would prove
+// nothing.
 
 #include <QColor>
 #include <QImage>

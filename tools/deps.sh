@@ -23,6 +23,8 @@ K98_BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-t
     dpkg-dev desktop-file-utils debootstrap)
 # What the fuzz targets need: clang with libFuzzer and the sanitizers.
 K98_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# The style checks: tools/lint.sh.
+K98_LINT_PACKAGES=(clang-format clang-tidy)
 # What the virtual display, its window manager and the screenshots need.
 K98_DISPLAY_PACKAGES=(xvfb openbox xdotool x11-utils imagemagick)
 # The launch tests: a settings daemon naming the icon theme, a private session bus.

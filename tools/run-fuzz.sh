@@ -10,8 +10,11 @@ seconds=${1:-30}
 build=${2:-$source_dir/build-fuzz}
 out=$build/fuzz
 
+# A product-only configure: it must not even look for the test frameworks.
+# shellcheck disable=SC2086  # the options are words
 CC=clang CXX=clang++ cmake -S "$source_dir" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DBUILD_TESTING=OFF -DK98_FUZZ=ON ${K98_CMAKE_OPTIONS:-} >/dev/null
+    -DBUILD_TESTING=OFF -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
+    -DK98_FUZZ=ON ${K98_CMAKE_OPTIONS:-} >/dev/null
 targets=$(sed -n 's/^k98_add_fuzzer(\([a-z_]*\).*/\1/p' "$source_dir/fuzz/CMakeLists.txt")
 cmake --build "$build" -j2 --target $(printf '%s_fuzzer ' $targets)
 
