@@ -12,22 +12,7 @@
 
 namespace ShellEx {
 
-int SpecialCodeOf(const QString& name)
-{
-    static const struct {
-        const char* name;
-        int code;
-    } specials[] = {
-        {"My Computer", MyComputer},   {"Network Neighborhood", NetworkNeighborhood},
-        {"Control Panel", ControlPanel}, {"Recycle Bin", RecycleBin},
-        {"Printer Folder", PrinterFolder}, {"Desktop Folder", DesktopFolder},
-    };
-    for (const auto& special : specials) {
-        if (name == QLatin1String(special.name))
-            return special.code;
-    }
-    return 0;
-}
+int SpecialCodeOf(const QString& name) { return platform::specialPlaceCode(name); }
 
 bool FileExists(const QString& path)
 {

@@ -3,17 +3,20 @@
 // Every routine swallows its failures: an empty string, false or a null icon,
 // and nothing is shown to the user.
 
-#include "shared/ShellEx.h"
+#include "platform/files/SpecialPlace.h"
 
 #include <QIcon>
 #include <QString>
+#include <cstdint>
+
+class QWidget;
 
 namespace ShellEx {
 
-// Special-item codes of the shell's places, as the dialogs use them.
-using enum shared::SpecialItem;
+// The codes of the shell's special places.
+using enum platform::SpecialPlace;
 
-// The code of one of the six special names (exact case), or 0.
+// The code of one of the special places' names (exact case), or 0.
 int SpecialCodeOf(const QString& name);
 
 bool FileExists(const QString& path);  // exists and is not a folder

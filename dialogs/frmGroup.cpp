@@ -1,6 +1,7 @@
 #include "dialogs/frmGroup.h"
 
 #include "platform/files/GuardedFile.h"
+#include "platform/files/SpecialPlace.h"
 #include "runtime/forms/Interaction.h"
 #include "runtime/OleColor.h"
 #include "shared/ShellEx.h"
@@ -82,7 +83,7 @@ bool frmGroup::showIconFile(const QString& file)
 void frmGroup::showDefaultIcon()
 {
     pictIcon.Cls();
-    shared::DrawIcon(pictIcon, shared::GetSpecialIcon(shared::DefaultGroupIcon));
+    shared::DrawIcon(pictIcon, shared::GetSpecialIcon(platform::DefaultGroupIcon));
 }
 
 void frmGroup::setItemInfo(const QString& info)

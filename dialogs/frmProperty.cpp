@@ -1,43 +1,25 @@
 #include "dialogs/frmProperty.h"
 
 #include "platform/files/ShellBridge.h"
+#include "platform/files/SpecialPlace.h"
 #include "runtime/forms/Interaction.h"
 #include "runtime/OleColor.h"
 #include "shared/ShellEx.h"
 #include "shared/Stringbas.h"
 
-#include <QHash>
 #include <QStringList>
 
 namespace kestrel98 {
 
 namespace {
 
-// The special items offered in the list, in their order.
-const QStringList& listedSpecialItems()
-{
-    static const QStringList items{
-        QStringLiteral("My Computer"),    QStringLiteral("Network Neighborhood"),
-        QStringLiteral("Control Panel"),  QStringLiteral("Recycle Bin"),
-        QStringLiteral("Printer Folder"), QStringLiteral("Desktop Folder"),
-    };
-    return items;
-}
-
 // The icon code of a special item's name; 0 for any other text. The icon
 // look-ups know one name more than the list offers.
 int specialItemCode(const QString& name)
 {
-    static const QHash<QString, int> codes{
-        {QStringLiteral("My Computer"), shared::MyComputer},
-        {QStringLiteral("Network Neighborhood"), shared::NetworkNeighborhood},
-        {QStringLiteral("Control Panel"), shared::ControlPanel},
-        {QStringLiteral("Recycle Bin"), shared::RecycleBin},
-        {QStringLiteral("Printer Folder"), shared::PrinterFolder},
-        {QStringLiteral("Desktop Folder"), shared::DesktopFolder},
-        {QStringLiteral("Fonts Folder"), shared::FontsFolder},
-    };
-    return codes.value(name, 0);
+    if (name == QLatin1String("Fonts Folder"))
+        return platform::FontsFolder;
+    return platform::specialPlaceCode(name);
 }
 
 }  // namespace
@@ -111,7 +93,7 @@ void frmProperty::Form_Load()
 
 void frmProperty::AddItemsToCombo()
 {
-    for (const QString& item : listedSpecialItems())
+    for (const QString& item : platform::specialPlaceNames())
         Text1.AddItem(item);
     // The first entry added becomes the current one; the box starts empty.
     Text1.setCurrentIndex(-1);
@@ -177,7 +159,7 @@ void frmProperty::cmdOK_Click()
     }
     // A listed special item needs no look-up; anything else must be known
     // to the shell.
-    if (!listedSpecialItems().contains(s) && shared::GetFileIcon(s).isNull()) {
+    if (!platform::specialPlaceCode(s) && shared::GetFileIcon(s).isNull()) {
         rt::Beep();
         rt::MsgBox(QStringLiteral("Specified file/directory/item does not exist. Enter a valid "
                                   "file/directory/item name. "),

@@ -11,19 +11,7 @@ class PictureBox;
 
 namespace shared {
 
-// Special-item codes of the icon look-ups.
-enum SpecialItem : int {
-    RecycleBin = 1,
-    ControlPanel = 2,
-    DesktopFolder = 3,
-    MyComputer = 5,
-    FontsFolder = 6,
-    NetworkNeighborhood = 8,
-    PrinterFolder = 9,
-    DefaultGroupIcon = 10,
-};
-
-// The large icon of a special item.
+// The large icon of a special place (platform/files/SpecialPlace.h).
 QIcon GetSpecialIcon(int code);
 // The desktop's icon of a file, folder or drive; null when the path does not
 // exist.

@@ -1,5 +1,6 @@
 #include "platform/files/WinBridge.h"
 
+#include "platform/files/SpecialPlace.h"
 #include "platform/icons/FileIcons.h"
 #include "platform/Platform.h"
 
@@ -16,16 +17,7 @@ namespace winbridge {
 
 namespace {
 
-enum SpecialCode {
-    RecycleBin = 1,
-    ControlPanel = 2,
-    DesktopFolder = 3,
-    MyComputer = 5,
-    FontsFolder = 6,
-    NetworkNeighborhood = 8,
-    PrinterFolder = 9,
-    GroupIcon = 10,
-};
+using enum platform::SpecialPlace;
 
 // A settings program's .desktop entry and the desktop it belongs to ("" for
 // any desktop).
@@ -213,7 +205,7 @@ const SpecialItem kSpecialItems[] = {
     {FontsFolder, "preferences-desktop-font", drawFontsFolder},
     {NetworkNeighborhood, "network-workgroup", drawNetworkNeighborhood},
     {PrinterFolder, "printer", drawPrinterFolder},
-    {GroupIcon, "folder", drawGroupIcon},
+    {DefaultGroupIcon, "folder", drawGroupIcon},
 };
 
 const SpecialItem* specialItem(int code)

@@ -1,8 +1,7 @@
 #pragma once
-// The shell's special places and their icons, by special-item code:
-// 1 Recycle Bin, 2 Control Panel, 3 Desktop Folder, 5 My Computer,
-// 6 Fonts Folder, 8 Network Neighborhood, 9 Printer Folder, 10 the group icon.
-// Every code has an icon, from the icon theme or a built-in fallback.
+// The shell's special places and their icons, by their codes
+// (platform/files/SpecialPlace.h). Every code has an icon, from the icon
+// theme or a built-in fallback.
 
 #include <QIcon>
 #include <QString>

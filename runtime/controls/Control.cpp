@@ -12,10 +12,7 @@ namespace rt {
 
 void Control::Move(int32_t left, int32_t top, int32_t width, int32_t height)
 {
-    mLeft = left;
-    mTop = top;
-    mWidth = width;
-    mHeight = height;
+    keepBounds(left, top, width, height);
     widget()->setGeometry(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
 }
 

@@ -3,6 +3,8 @@
 // z-order and the mouse and drag events its form handles. Concrete controls
 // are Qt widgets that also derive from Control.
 
+#include "runtime/TwipsBounds.h"
+
 #include <QPixmap>
 #include <QString>
 #include <cstdint>
@@ -15,27 +17,19 @@ namespace rt {
 
 class Form;
 
-class Control {
+class Control : public TwipsBounds {
 public:
     using MouseHandler = std::function<void(int Button, int Shift, float X, float Y)>;
     using DropHandler = std::function<void(Control* Source, float X, float Y)>;
 
-    virtual ~Control() = default;
+    ~Control() override = default;
     virtual QWidget* widget() = 0;
     const QWidget* widget() const { return const_cast<Control*>(this)->widget(); }
 
     // Geometry in twips relative to the form's client area. Twips are the
     // truth; the widget gets the truncated pixel values.
-    int32_t Left() const { return mLeft; }
-    int32_t Top() const { return mTop; }
-    int32_t Width() const { return mWidth; }
-    int32_t Height() const { return mHeight; }
-    void setLeft(int32_t v) { Move(v, mTop, mWidth, mHeight); }
-    void setTop(int32_t v) { Move(mLeft, v, mWidth, mHeight); }
-    void setWidth(int32_t v) { Move(mLeft, mTop, v, mHeight); }
-    void setHeight(int32_t v) { Move(mLeft, mTop, mWidth, v); }
-    virtual void Move(int32_t left, int32_t top, int32_t width, int32_t height);
-    void Move(int32_t left, int32_t top) { Move(left, top, mWidth, mHeight); }
+    void Move(int32_t left, int32_t top, int32_t width, int32_t height) override;
+    using TwipsBounds::Move;
 
     // The control's own Visible flag (independent of whether its form shows);
     // set it through the widget's setVisible.
@@ -68,7 +62,6 @@ protected:
     void initControl();
 
 private:
-    int32_t mLeft = 0, mTop = 0, mWidth = 0, mHeight = 0;
     bool mPressedLeft = false;
 };
 

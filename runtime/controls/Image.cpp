@@ -4,7 +4,7 @@
 
 namespace rt {
 
-Image::Image(QWidget* parent) : QWidget(parent) { initControl(); }
+Image::Image(QWidget* parent) : MouseForwardingControl(parent) {}
 
 void Image::setPicture(const QPixmap& picture)
 {

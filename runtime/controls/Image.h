@@ -2,18 +2,16 @@
 // An image control: shows a picture at its top-left corner; BorderStyle 1
 // draws a single-line frame around it.
 
-#include "runtime/controls/Control.h"
+#include "runtime/controls/MouseForwardingControl.h"
 
 #include <QPixmap>
-#include <QWidget>
 
 namespace rt {
 
-class Image : public QWidget, public Control {
+class Image : public MouseForwardingControl {
     Q_OBJECT
 public:
     explicit Image(QWidget* parent = nullptr);
-    QWidget* widget() override { return this; }
 
     const QPixmap& Picture() const { return mPicture; }
     void setPicture(const QPixmap& picture);
@@ -23,9 +21,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override { dispatchMousePress(event); }
-    void mouseMoveEvent(QMouseEvent* event) override { dispatchMouseMove(event); }
-    void mouseReleaseEvent(QMouseEvent* event) override { dispatchMouseRelease(event); }
 
 private:
     QPixmap mPicture;

@@ -19,7 +19,7 @@ QFont pointFont(const QString& family, double points, bool bold)
     return font;
 }
 
-Label::Label(QWidget* parent) : QWidget(parent) { initControl(); }
+Label::Label(QWidget* parent) : MouseForwardingControl(parent) {}
 
 void Label::setCaption(const QString& caption)
 {

@@ -1,19 +1,17 @@
 #pragma once
 // A label: a caption in a font and colour, optionally sized to its text.
 
-#include "runtime/controls/Control.h"
+#include "runtime/controls/MouseForwardingControl.h"
 
 #include <QFont>
-#include <QWidget>
 #include <cstdint>
 
 namespace rt {
 
-class Label : public QWidget, public Control {
+class Label : public MouseForwardingControl {
     Q_OBJECT
 public:
     explicit Label(QWidget* parent = nullptr);
-    QWidget* widget() override { return this; }
 
     QString Caption() const { return mCaption; }
     void setCaption(const QString& caption);
@@ -45,9 +43,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override { dispatchMousePress(event); }
-    void mouseMoveEvent(QMouseEvent* event) override { dispatchMouseMove(event); }
-    void mouseReleaseEvent(QMouseEvent* event) override { dispatchMouseRelease(event); }
 
 private:
     void fitToCaption();

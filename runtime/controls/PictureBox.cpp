@@ -7,7 +7,7 @@
 
 namespace rt {
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent) { initControl(); }
+PictureBox::PictureBox(QWidget* parent) : MouseForwardingControl(parent) {}
 
 void PictureBox::Move(int32_t left, int32_t top, int32_t width, int32_t height)
 {

@@ -2,19 +2,17 @@
 // A picture box: a control with a persistent drawing surface of its own size,
 // cleared to its back colour by Cls.
 
-#include "runtime/controls/Control.h"
+#include "runtime/controls/MouseForwardingControl.h"
 
 #include <QImage>
-#include <QWidget>
 #include <cstdint>
 
 namespace rt {
 
-class PictureBox : public QWidget, public Control {
+class PictureBox : public MouseForwardingControl {
     Q_OBJECT
 public:
     explicit PictureBox(QWidget* parent = nullptr);
-    QWidget* widget() override { return this; }
 
     void Move(int32_t left, int32_t top, int32_t width, int32_t height) override;
     using Control::Move;
@@ -31,9 +29,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override { dispatchMousePress(event); }
-    void mouseMoveEvent(QMouseEvent* event) override { dispatchMouseMove(event); }
-    void mouseReleaseEvent(QMouseEvent* event) override { dispatchMouseRelease(event); }
 
 private:
     QImage mSurface;

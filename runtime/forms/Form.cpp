@@ -25,11 +25,8 @@ Form::~Form() = default;
 
 void Form::Move(int32_t left, int32_t top, int32_t width, int32_t height)
 {
-    const bool resized = width != mWidth || height != mHeight;
-    mLeft = left;
-    mTop = top;
-    mWidth = width;
-    mHeight = height;
+    const bool resized = width != Width() || height != Height();
+    keepBounds(left, top, width, height);
     applyGeometry();
     if (resized && mCanvas.size() != size())
         mCanvas = QImage();
@@ -38,8 +35,8 @@ void Form::Move(int32_t left, int32_t top, int32_t width, int32_t height)
 void Form::applyGeometry()
 {
     const QRect screen = platform::services().screenGeometry();
-    const QRect placed(screen.topLeft() + QPoint(toPixels(mLeft), toPixels(mTop)),
-                       QSize(toPixels(mWidth), toPixels(mHeight)));
+    const QRect placed(screen.topLeft() + QPoint(toPixels(Left()), toPixels(Top())),
+                       QSize(toPixels(Width()), toPixels(Height())));
     setGeometry(placed);
     if (mClippedToScreen)
         clipToScreen(placed, screen);

@@ -3,6 +3,8 @@
 // the form-level events the product's forms handle. A form keeps what is drawn
 // on it (its canvas) across repaints.
 
+#include "runtime/TwipsBounds.h"
+
 #include <QImage>
 #include <QWidget>
 #include <cstdint>
@@ -11,23 +13,15 @@ namespace rt {
 
 class Control;
 
-class Form : public QWidget {
+class Form : public QWidget, public TwipsBounds {
     Q_OBJECT
 public:
     explicit Form(QWidget* parent = nullptr);
     ~Form() override;
 
     // Geometry in twips, from the top-left corner of the bar's monitor.
-    int32_t Left() const { return mLeft; }
-    int32_t Top() const { return mTop; }
-    int32_t Width() const { return mWidth; }
-    int32_t Height() const { return mHeight; }
-    void setLeft(int32_t v) { Move(v, mTop, mWidth, mHeight); }
-    void setTop(int32_t v) { Move(mLeft, v, mWidth, mHeight); }
-    void setWidth(int32_t v) { Move(mLeft, mTop, v, mHeight); }
-    void setHeight(int32_t v) { Move(mLeft, mTop, mWidth, v); }
-    void Move(int32_t left, int32_t top, int32_t width, int32_t height);
-    void Move(int32_t left, int32_t top) { Move(left, top, mWidth, mHeight); }
+    void Move(int32_t left, int32_t top, int32_t width, int32_t height) override;
+    using TwipsBounds::Move;
 
     QString Tag;
 
@@ -87,7 +81,6 @@ private:
     void applyGeometry();
     void clipToScreen(const QRect& placed, const QRect& screen);
 
-    int32_t mLeft = 0, mTop = 0, mWidth = 0, mHeight = 0;
     int64_t mBackColor = 0x8000000F;
     QImage mCanvas;
     bool mLoaded = false;

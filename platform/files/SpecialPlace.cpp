@@ -1,0 +1,37 @@
+#include "platform/files/SpecialPlace.h"
+
+namespace platform {
+
+namespace {
+
+struct NamedPlace {
+    const char* name;
+    SpecialPlace code;
+};
+
+const NamedPlace kNamedPlaces[] = {
+    {"My Computer", MyComputer},       {"Network Neighborhood", NetworkNeighborhood},
+    {"Control Panel", ControlPanel},   {"Recycle Bin", RecycleBin},
+    {"Printer Folder", PrinterFolder}, {"Desktop Folder", DesktopFolder},
+};
+
+}  // namespace
+
+QStringList specialPlaceNames()
+{
+    QStringList names;
+    for (const NamedPlace& place : kNamedPlaces)
+        names << QLatin1String(place.name);
+    return names;
+}
+
+int specialPlaceCode(const QString& name)
+{
+    for (const NamedPlace& place : kNamedPlaces) {
+        if (name == QLatin1String(place.name))
+            return place.code;
+    }
+    return 0;
+}
+
+}  // namespace platform

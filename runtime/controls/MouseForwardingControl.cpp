@@ -1,0 +1,13 @@
+#include "runtime/controls/MouseForwardingControl.h"
+
+namespace rt {
+
+MouseForwardingControl::MouseForwardingControl(QWidget* parent) : QWidget(parent) { initControl(); }
+
+void MouseForwardingControl::mousePressEvent(QMouseEvent* event) { dispatchMousePress(event); }
+
+void MouseForwardingControl::mouseMoveEvent(QMouseEvent* event) { dispatchMouseMove(event); }
+
+void MouseForwardingControl::mouseReleaseEvent(QMouseEvent* event) { dispatchMouseRelease(event); }
+
+}  // namespace rt
