@@ -43,6 +43,21 @@ bool offerCorrection(const QString& problem)
     return true;
 }
 
+// The bar's place along the axis it may leave the screen by, put back at the
+// edge it went past when the user agrees.
+int32_t correctedPosition(int32_t pos, int32_t size, int32_t screenSize, const QString& beforeStart,
+                          const QString& pastEnd)
+{
+    if (pos <= -size) {
+        if (offerCorrection(beforeStart))
+            return 0;
+    } else if (pos >= screenSize) {
+        if (offerCorrection(pastEnd))
+            return screenSize - size;
+    }
+    return pos;
+}
+
 }  // namespace
 
 void frmMain::SetFormPosition()
@@ -139,31 +154,16 @@ void frmMain::RepositionItems()
 // pixels beyond an edge is lost as surely as one far away.
 void frmMain::WarnFormPosition()
 {
-    if (mMain::IsHorizontal()) {
-        int32_t pos = Top();
-        if (pos <= -Height()) {
-            if (offerCorrection(kTooFarAbove))
-                pos = 0;
-        } else if (pos >= Screen::Height()) {
-            if (offerCorrection(kTooFarBelow))
-                pos = Screen::Height() - Height();
-        }
+    const bool horizontal = mMain::IsHorizontal();
+    if (!horizontal && mMain::Direction != QLatin1String("top") && mMain::Direction != QLatin1String("bottom"))
+        return;
+    const int32_t pos = horizontal
+                            ? correctedPosition(Top(), Height(), Screen::Height(), kTooFarAbove, kTooFarBelow)
+                            : correctedPosition(Left(), Width(), Screen::Width(), kNotWithin, kNotWithin);
+    if (horizontal)
         setTop(pos);
-        mPosition = pos;
-        mPositionPx = pos / 15;
-        return;
-    }
-    if (mMain::Direction != QLatin1String("top") && mMain::Direction != QLatin1String("bottom"))
-        return;
-    int32_t pos = Left();
-    if (pos <= -Width()) {
-        if (offerCorrection(kNotWithin))
-            pos = 0;
-    } else if (pos >= Screen::Width()) {
-        if (offerCorrection(kNotWithin))
-            pos = Screen::Width() - Width();
-    }
-    setLeft(pos);
+    else
+        setLeft(pos);
     mPosition = pos;
     mPositionPx = pos / 15;
 }

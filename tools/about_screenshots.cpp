@@ -13,6 +13,7 @@
 #include "standard/CInputBox.h"
 #include "standard/frmAboutBox.h"
 #include "standard/frmInput.h"
+#include "tools/Screenshot.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -21,18 +22,11 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <cstdio>
 
 namespace {
 
 constexpr int IconRecordBytes = 766;
 constexpr int GiveUpAfterMs = 5000;
-
-bool report(bool saved, const QString& file)
-{
-    std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(file));
-    return saved;
-}
 
 // What the screen shows of the window: only what was really drawn there.
 QPixmap onScreen(QWidget& window)
@@ -59,12 +53,12 @@ protected:
         if (event->type() != QEvent::Move)
             return false;
         if (watched == &mForm.lblAuthor && mForm.lblAuthor.Left() == 936 && !flying)
-            flying = report(onScreen(mForm).save(mOut.filePath("about-box-flying.png")),
-                            mOut.filePath("about-box-flying.png"));
+            flying = reportShot(onScreen(mForm).save(mOut.filePath("about-box-flying.png")),
+                                mOut.filePath("about-box-flying.png"));
         if (watched == &mForm.imgPict && mForm.imgPict.Left() == 120)
             QTimer::singleShot(0, &mForm, [this] {
-                finished = report(onScreen(mForm).save(mOut.filePath("about-box.png")),
-                                  mOut.filePath("about-box.png"));
+                finished = reportShot(onScreen(mForm).save(mOut.filePath("about-box.png")),
+                                      mOut.filePath("about-box.png"));
                 mForm.cmdOK.click();
             });
         return false;
@@ -88,19 +82,6 @@ bool shootAnimatedAboutBox(const QDir& out, const QDir& programFolder)
     FlyInCamera camera(*about->form(), out);
     about->Show();
     return camera.flying && camera.finished;
-}
-
-// Shows the dialog; once it is up, saves the form's picture and closes it.
-template <typename Dialog>
-bool shoot(Dialog& dialog, QWidget& form, const QString& file)
-{
-    bool saved = false;
-    QTimer::singleShot(0, &form, [&] {
-        saved = form.grab().save(file);
-        form.hide();
-    });
-    dialog.Show();
-    return report(saved, file);
 }
 
 // The first icon of the icon library, as an icon file of its own.

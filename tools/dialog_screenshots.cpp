@@ -9,31 +9,11 @@
 #include "dialogs/frmGroup.h"
 #include "dialogs/frmProperty.h"
 #include "dialogs/frmSettingEx.h"
+#include "tools/Screenshot.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
-#include <QTimer>
-#include <cstdio>
-
-namespace {
-
-// Shows the dialog modally; once it is up, saves the form's picture and
-// closes it. False when the picture could not be saved.
-template <typename Dialog>
-bool shoot(Dialog& dialog, QWidget& form, const QString& file)
-{
-    bool saved = false;
-    QTimer::singleShot(0, &form, [&] {
-        saved = form.grab().save(file);
-        form.hide();
-    });
-    dialog.Show();
-    std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(file));
-    return saved;
-}
-
-}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -76,23 +76,26 @@ void drawSun(QPainter& painter)
     painter.drawEllipse(centre, 11, 11);
 }
 
+// Fills the picture from the ridge line down to its bottom edge.
+void fillBelow(QPainter& painter, QPainterPath ridge, const QColor& colour)
+{
+    ridge.lineTo(Width, Height);
+    ridge.lineTo(0, Height);
+    painter.setBrush(colour);
+    painter.drawPath(ridge);
+}
+
 void drawHills(QPainter& painter)
 {
     QPainterPath far(QPointF(0, 138));
     far.cubicTo(18, 126, 34, 132, 46, 136);
     far.cubicTo(58, 140, 66, 128, Width, 130);
-    far.lineTo(Width, Height);
-    far.lineTo(0, Height);
-    painter.setBrush(FarHills);
-    painter.drawPath(far);
+    fillBelow(painter, far, FarHills);
 
     QPainterPath near(QPointF(0, 150));
     near.cubicTo(20, 142, 40, 156, 56, 150);
     near.cubicTo(64, 147, 70, 146, Width, 148);
-    near.lineTo(Width, Height);
-    near.lineTo(0, Height);
-    painter.setBrush(NearHills);
-    painter.drawPath(near);
+    fillBelow(painter, near, NearHills);
 
     // Grass stalks against the last light.
     painter.setPen(QPen(NearHills, 1.0));

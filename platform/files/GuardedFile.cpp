@@ -1,5 +1,7 @@
 #include "platform/files/GuardedFile.h"
 
+#include "platform/files/WholeWrite.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -29,20 +31,6 @@ public:
 private:
     int mFd;
 };
-
-bool writeAll(int fd, const QByteArray& bytes)
-{
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        done += written;
-    }
-    return true;
-}
 
 void syncFolder(const QByteArray& folder)
 {
@@ -112,7 +100,7 @@ bool replaceFile(const QString& path, const QByteArray& bytes)
         return false;
     struct stat existing {};
     const bool ok = (::stat(target.constData(), &existing) != 0 || ::fchmod(fd.get(), existing.st_mode & 07777) == 0) &&
-                    writeAll(fd.get(), bytes) && ::fsync(fd.get()) == 0 && ::close(fd.release()) == 0 &&
+                    writeWhole(fd.get(), bytes) && ::fsync(fd.get()) == 0 && ::close(fd.release()) == 0 &&
                     ::rename(temporary.constData(), target.constData()) == 0;
     if (!ok) {
         ::unlink(temporary.constData());

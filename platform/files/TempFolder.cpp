@@ -1,5 +1,7 @@
 #include "platform/files/TempFolder.h"
 
+#include "platform/files/WholeWrite.h"
+
 #include <QDir>
 
 #include <cerrno>
@@ -62,17 +64,8 @@ bool writePrivateFile(const QString& path, const QByteArray& data)
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0)
         return false;
-    qsizetype written = 0;
-    while (written < data.size()) {
-        const ssize_t n = ::write(fd, data.constData() + written, size_t(data.size() - written));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        written += n;
-    }
-    const bool ok = ::close(fd) == 0 && written == data.size();
-    return ok;
+    const bool whole = writeWhole(fd, data);
+    return ::close(fd) == 0 && whole;
 }
 
 }  // namespace platform

@@ -24,23 +24,15 @@ public:
         return true;
     }
 
-    bool card16(quint16& value)
+    // A CARD16 or CARD32, by the width of `value`.
+    template <typename Card>
+    bool card(Card& value)
     {
-        if (mData.size() - mAt < 2)
+        if (mData.size() - mAt < qsizetype(sizeof(Card)))
             return false;
         const uchar* at = reinterpret_cast<const uchar*>(mData.constData() + mAt);
-        value = mBigEndian ? qFromBigEndian<quint16>(at) : qFromLittleEndian<quint16>(at);
-        mAt += 2;
-        return true;
-    }
-
-    bool card32(quint32& value)
-    {
-        if (mData.size() - mAt < 4)
-            return false;
-        const uchar* at = reinterpret_cast<const uchar*>(mData.constData() + mAt);
-        value = mBigEndian ? qFromBigEndian<quint32>(at) : qFromLittleEndian<quint32>(at);
-        mAt += 4;
+        value = mBigEndian ? qFromBigEndian<Card>(at) : qFromLittleEndian<Card>(at);
+        mAt += sizeof(Card);
         return true;
     }
 
@@ -75,20 +67,20 @@ QString xsettingsString(const QByteArray& data, const QByteArray& name)
     SettingsReader reader(data);
     quint32 serial = 0;
     quint32 count = 0;
-    if (!reader.skip(4) || !reader.card32(serial) || !reader.card32(count))
+    if (!reader.skip(4) || !reader.card(serial) || !reader.card(count))
         return QString();
     for (quint32 i = 0; i < count; ++i) {
         quint8 type = 0;
         quint16 nameLength = 0;
         QByteArray settingName;
         quint32 lastChange = 0;
-        if (!reader.byte(type) || !reader.skip(1) || !reader.card16(nameLength)
-            || !reader.bytes(nameLength, settingName) || !reader.card32(lastChange))
+        if (!reader.byte(type) || !reader.skip(1) || !reader.card(nameLength)
+            || !reader.bytes(nameLength, settingName) || !reader.card(lastChange))
             return QString();
         if (type == String) {
             quint32 length = 0;
             QByteArray value;
-            if (!reader.card32(length) || !reader.bytes(qsizetype(length), value))
+            if (!reader.card(length) || !reader.bytes(qsizetype(length), value))
                 return QString();
             if (settingName == name)
                 return QString::fromUtf8(value);

@@ -1,8 +1,8 @@
 #include "platform/session/CommandSocket.h"
 
 #include "platform/files/TempFolder.h"
+#include "platform/files/WholeWrite.h"
 
-#include <cerrno>
 #include <cstring>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -25,18 +25,10 @@ QString displayTag()
     return tag.isEmpty() ? QStringLiteral("none") : tag;
 }
 
-bool writeAll(int fd, const QByteArray& data)
+// A peer that went away must not end the program with SIGPIPE.
+bool sendWhole(int fd, const QByteArray& data)
 {
-    qsizetype written = 0;
-    while (written < data.size()) {
-        const ssize_t n = ::send(fd, data.constData() + written, size_t(data.size() - written), MSG_NOSIGNAL);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        written += n;
-    }
-    return true;
+    return writeWhole(data, [fd](const char* at, size_t count) { return ::send(fd, at, count, MSG_NOSIGNAL); });
 }
 
 }  // namespace
@@ -63,7 +55,7 @@ bool sendBarCommand(const QString& path, const QByteArray& word)
     if (fd < 0)
         return false;
     const bool sent = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0 &&
-                      writeAll(fd, word + '\n');
+                      sendWhole(fd, word + '\n');
     ::close(fd);
     return sent;
 }

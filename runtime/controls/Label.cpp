@@ -24,9 +24,7 @@ Label::Label(QWidget* parent) : MouseForwardingControl(parent) {}
 void Label::setCaption(const QString& caption)
 {
     mCaption = caption;
-    if (mAutoSize)
-        fitToCaption();
-    update();
+    layoutChanged();
 }
 
 void Label::setAutoSize(bool autoSize)
@@ -39,9 +37,7 @@ void Label::setAutoSize(bool autoSize)
 void Label::setWordWrap(bool wrap)
 {
     mWordWrap = wrap;
-    if (mAutoSize)
-        fitToCaption();
-    update();
+    layoutChanged();
 }
 
 void Label::setElideMode(Qt::TextElideMode mode)
@@ -73,14 +69,17 @@ void Label::setBorderStyle(int style)
     if (mBorderStyle == style)
         return;
     mBorderStyle = style;
-    if (mAutoSize)
-        fitToCaption();
-    update();
+    layoutChanged();
 }
 
 void Label::setLabelFont(const QFont& font)
 {
     setFont(font);
+    layoutChanged();
+}
+
+void Label::layoutChanged()
+{
     if (mAutoSize)
         fitToCaption();
     update();

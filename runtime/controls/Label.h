@@ -45,6 +45,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The caption, its font, wrapping or border changed: a label that sizes
+    // itself fits them again, and every label shows them.
+    void layoutChanged();
     void fitToCaption();
 
     QString mCaption;

@@ -5,6 +5,7 @@
 #include "aboutbox/CAboutBoxEx.h"
 #include "aboutbox/frmAbout.h"
 #include "tests/support/FakePlatform.h"
+#include "tests/support/WhileShown.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -28,9 +29,7 @@ protected:
     // Shows the box; `act` runs while Show holds it up, then it closes.
     void show(const std::function<void(glintbox::frmAbout&)>& act)
     {
-        fake.onModal = [&](QWidget* window) { act(*static_cast<glintbox::frmAbout*>(window)); };
-        about->Show();
-        fake.onModal = nullptr;
+        whileShown<glintbox::frmAbout>(fake, act, [this] { about->Show(); });
     }
 
     // The window system putting the form on the screen. The test platform

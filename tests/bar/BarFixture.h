@@ -6,6 +6,7 @@
 #include "core/mMain.h"
 #include "runtime/settings/SettingsStore.h"
 #include "tests/support/FakePlatform.h"
+#include "tests/support/ProgramFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,11 +32,6 @@ protected:
         if (bar && bar->Loaded())
             bar->Unload();
         bar.reset();
-    }
-
-    static QString programFolder()
-    {
-        return qEnvironmentVariable("K98_BIN_DIR", QStringLiteral(K98_BUILT_BIN_DIR));
     }
 
     static void clearStore()

@@ -6,6 +6,7 @@
 #include "dialogs/CSettingEx.h"
 #include "dialogs/frmProperty.h"
 #include "runtime/components/Component.h"
+#include "tests/support/ComponentFactoryChecks.h"
 #include "tests/support/FakePlatform.h"
 
 #include <gtest/gtest.h>
@@ -20,29 +21,13 @@ protected:
 
 TEST_F(ComponentFactory, CreatesEachClassByProgIdAndByClassId)
 {
-    struct Expected {
-        QString progId;
-        QUuid classId, interfaceId;
-    };
-    const Expected classes[] = {
+    const ComponentClass classes[] = {
         {"kestrel98.CSettingEx", kestrel98::CSettingEx::classId,
          kestrel98::CSettingEx::interfaceId},
         {"kestrel98.CProperty", kestrel98::CProperty::classId, kestrel98::CProperty::interfaceId},
         {"kestrel98.CGroup", kestrel98::CGroup::classId, kestrel98::CGroup::interfaceId},
     };
-    QSet<QUuid> ids;
-    for (const Expected& expected : classes) {
-        auto byProgId = rt::CreateObject(expected.progId);
-        ASSERT_TRUE(byProgId) << expected.progId.toStdString();
-        EXPECT_EQ(byProgId->ProgId(), expected.progId);
-        EXPECT_EQ(byProgId->ClassId(), expected.classId);
-        EXPECT_EQ(byProgId->InterfaceId(), expected.interfaceId);
-        auto byClassId = rt::CreateObject(expected.classId.toString());
-        ASSERT_TRUE(byClassId);
-        EXPECT_EQ(byClassId->ProgId(), expected.progId);
-        ids << expected.classId << expected.interfaceId;
-    }
-    EXPECT_EQ(ids.size(), 6);
+    expectCreatableByProgIdAndClassId(classes);
 }
 
 TEST_F(ComponentFactory, UnknownClassesAreRefused)

@@ -6,9 +6,10 @@
 #include "dialogs/CGroup.h"
 #include "dialogs/frmGroup.h"
 #include "tests/support/FakePlatform.h"
+#include "tests/support/TestFiles.h"
+#include "tests/support/WhileShown.h"
 
 #include <QFile>
-#include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -21,17 +22,11 @@ using kestrel98::frmGroup;
 
 class GroupPropertyDialog : public ::testing::Test {
 protected:
-    GroupPropertyDialog()
-    {
-        QImage green(32, 32, QImage::Format_ARGB32);
-        green.fill(Qt::green);
-        green.save(icon, "ICO");
-    }
+    GroupPropertyDialog() { writeIcon(icon, Qt::green); }
 
     void show(const std::function<void(frmGroup&)>& act)
     {
-        fake.onModal = [&](QWidget* window) { act(*static_cast<frmGroup*>(window)); };
-        dialog->Show();
+        whileShown<frmGroup>(fake, act, [this] { dialog->Show(); });
     }
 
     // OK pressed on the group name; answers the message shown, if any.

@@ -6,6 +6,7 @@
 #include "dialogs/CProperty.h"
 #include "dialogs/frmProperty.h"
 #include "tests/support/FakePlatform.h"
+#include "tests/support/WhileShown.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -26,8 +27,7 @@ protected:
 
     void show(const std::function<void(frmProperty&)>& act)
     {
-        fake.onModal = [&](QWidget* window) { act(*static_cast<frmProperty*>(window)); };
-        dialog->Show();
+        whileShown<frmProperty>(fake, act, [this] { dialog->Show(); });
     }
 
     FakePlatform fake;

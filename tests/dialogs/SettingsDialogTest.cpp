@@ -9,6 +9,7 @@
 #include "runtime/settings/SettingsStore.h"
 #include "runtime/Twips.h"
 #include "tests/support/FakePlatform.h"
+#include "tests/support/WhileShown.h"
 
 #include <QFile>
 #include <QMouseEvent>
@@ -48,8 +49,7 @@ protected:
     // Shows the dialog; `act` works the form while it is up.
     void show(const std::function<void(frmSettingEx&)>& act)
     {
-        fake.onModal = [&](QWidget* window) { act(*static_cast<frmSettingEx*>(window)); };
-        dialog->Show();
+        whileShown<frmSettingEx>(fake, act, [this] { dialog->Show(); });
     }
 
     FakePlatform fake;

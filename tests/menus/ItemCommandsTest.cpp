@@ -6,8 +6,8 @@
 
 #include "menus/MenuForm.h"
 #include "runtime/forms/Interaction.h"
+#include "tests/support/TestFiles.h"
 
-#include <QImage>
 #include <QTemporaryDir>
 
 namespace {
@@ -161,9 +161,7 @@ TEST_F(ItemCommands, ARenameOntoAnotherStoredGroupIsRefusedAndChangesNothing)
     // A new icon under the same name, and a name no stored group has, go through.
     QTemporaryDir dir;
     const QString icon = dir.filePath(QStringLiteral("games.ico"));
-    QImage green(32, 32, QImage::Format_ARGB32);
-    green.fill(Qt::green);
-    ASSERT_TRUE(green.save(icon, "ICO"));
+    ASSERT_TRUE(writeIcon(icon, Qt::green));
     answerGroup(QStringLiteral("Games"), icon);
     onButton(bar->ItemImg[1], 5, QStringLiteral("mnuProperty"));
     EXPECT_EQ(tagOf(1), QStringLiteral("group|Games|:") + icon);

@@ -7,8 +7,8 @@
 #include "standard/CAboutBox.h"
 #include "standard/CInputBox.h"
 #include "standard/frmInput.h"
+#include "tests/support/ComponentFactoryChecks.h"
 
-#include <QSet>
 #include <gtest/gtest.h>
 
 namespace {
@@ -21,27 +21,11 @@ protected:
 
 TEST_F(PlainboxFactory, CreatesEachClassByProgIdAndByClassId)
 {
-    struct Expected {
-        QString progId;
-        QUuid classId, interfaceId;
-    };
-    const Expected classes[] = {
+    const ComponentClass classes[] = {
         {"plainbox.CInputBox", plainbox::CInputBox::classId, plainbox::CInputBox::interfaceId},
         {"plainbox.CAboutBox", plainbox::CAboutBox::classId, plainbox::CAboutBox::interfaceId},
     };
-    QSet<QUuid> ids;
-    for (const Expected& expected : classes) {
-        auto byProgId = rt::CreateObject(expected.progId);
-        ASSERT_TRUE(byProgId) << expected.progId.toStdString();
-        EXPECT_EQ(byProgId->ProgId(), expected.progId);
-        EXPECT_EQ(byProgId->ClassId(), expected.classId);
-        EXPECT_EQ(byProgId->InterfaceId(), expected.interfaceId);
-        auto byClassId = rt::CreateObject(expected.classId.toString());
-        ASSERT_TRUE(byClassId);
-        EXPECT_EQ(byClassId->ProgId(), expected.progId);
-        ids << expected.classId << expected.interfaceId;
-    }
-    EXPECT_EQ(ids.size(), 4);
+    ASSERT_NO_FATAL_FAILURE(expectCreatableByProgIdAndClassId(classes));
     EXPECT_FALSE(rt::CreateObject("plainbox.CNothing"));
 
     auto about = rt::CreateObject("plainbox.CAboutBox");

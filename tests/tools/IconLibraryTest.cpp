@@ -1,6 +1,8 @@
 // The icon library as built into the program folder: what the bar's built-in
 // buttons will load.
 
+#include "tests/support/ProgramFolder.h"
+
 #include <QFile>
 #include <QImage>
 
@@ -12,13 +14,6 @@ namespace {
 
 constexpr int RecordBytes = 766;
 constexpr int RecordCount = 4;
-
-// ctest names the program folder; a test run by hand uses the one it was
-// built with.
-QString programFolder()
-{
-    return qEnvironmentVariable("K98_BIN_DIR", QStringLiteral(K98_BUILT_BIN_DIR));
-}
 
 QByteArray library()
 {

@@ -4,6 +4,7 @@
 #include "tutorview/CTutorial.h"
 #include "tutorview/TutorialViewer.h"
 #include "tests/support/FakePlatform.h"
+#include "tests/support/ProgramFolder.h"
 
 #include <QFile>
 #include <QLabel>
@@ -16,13 +17,6 @@
 using tutorview::CTutorial;
 
 namespace {
-
-// ctest names the program folder; a test run by hand uses the one it was
-// built with.
-QString programFolder()
-{
-    return qEnvironmentVariable("K98_BIN_DIR", QStringLiteral(K98_BUILT_BIN_DIR));
-}
 
 rt::ComPtr<rt::Component> createViewer(const QString& classIdOrProgId)
 {

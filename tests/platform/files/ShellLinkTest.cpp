@@ -2,9 +2,9 @@
 #include "platform/files/ShellLink.h"
 #include "tests/platform/files/LinkBuilder.h"
 #include "tests/support/FakePlatform.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -34,12 +34,6 @@ QByteArray unicodeLink()
         .workingDir(QStringLiteral("C:\\Temp"))
         .unicodeStrings()
         .bytes();
-}
-
-bool writeFile(const QString& path, const QByteArray& data)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
 }
 
 }  // namespace

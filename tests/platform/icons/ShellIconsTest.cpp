@@ -1,5 +1,6 @@
 #include "platform/icons/FileIcons.h"
 #include "platform/files/WinBridge.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,15 +57,6 @@ void expectBothSizes(const QIcon& icon, int code)
         EXPECT_EQ(pixmap.size(), QSize(size, size)) << "code " << code;
         EXPECT_TRUE(hasVisiblePixels(pixmap)) << "code " << code << " at " << size;
     }
-}
-
-bool writeFile(const QString& path, const QByteArray& data, bool executable = false)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size())
-        return false;
-    file.close();
-    return !executable || file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "tests/support/ScopedEnv.h"
 #include "tests/support/FakePlatform.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -12,15 +13,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-bool writeFile(const QString& path, const QByteArray& data, bool executable = false)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size())
-        return false;
-    file.close();
-    return !executable || file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
-}
 
 bool appears(const QString& path)
 {

@@ -3,6 +3,7 @@
 #include "platform/launch/DesktopEntry.h"
 #include "platform/launch/ExecLine.h"
 #include "tests/support/ScopedEnv.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -17,15 +18,6 @@ using platform::LaunchPlan;
 using platform::launchPlanFor;
 
 namespace {
-
-bool writeFile(const QString& path, const QByteArray& data, bool executable = false)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size())
-        return false;
-    file.close();
-    return !executable || file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
-}
 
 // Writes "marker" beside itself: its working folder, then one line per argument.
 // The rename makes the marker appear whole.

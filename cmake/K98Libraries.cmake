@@ -1,0 +1,32 @@
+# Source lists name each class once: an item without a file ending stands for
+# the class's header and its implementation ("launch/ExecLine" for
+# launch/ExecLine.h and launch/ExecLine.cpp); an item with one is that file
+# alone (a header of its own, a second implementation file, or the X11
+# implementation of a header).
+#
+#   k98_add_library(<target> <STATIC|SHARED> <item>...)
+function(k98_add_library target type)
+  set(files)
+  foreach(item IN LISTS ARGN)
+    get_filename_component(ending ${item} LAST_EXT)
+    if(ending)
+      list(APPEND files ${item})
+    else()
+      list(APPEND files ${item}.h ${item}.cpp)
+    endif()
+  endforeach()
+  add_library(${target} ${type} ${files})
+endfunction()
+
+# An in-process component library: written against the runtime and the
+# dialogs' shared routines, it lands in the program folder, where the program
+# creates its classes late bound.
+#
+#   k98_add_component_library(<target> <folder> <item>...)
+function(k98_add_component_library target folder)
+  k98_add_library(${target} SHARED ${ARGN})
+  k98_export_headers(${target} ${folder})
+  target_link_libraries(${target} PUBLIC k98runtime PRIVATE k98shared k98platform Qt6::Widgets)
+  # Installed into the program folder, beside the program.
+  install(TARGETS ${target} LIBRARY DESTINATION ${K98_INSTALL_DIR})
+endfunction()

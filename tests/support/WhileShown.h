@@ -1,0 +1,16 @@
+#pragma once
+// A dialog worked while it is up: the scripted platform runs `act` on the
+// form while Show holds it up modally, then lets it close.
+
+#include "tests/support/FakePlatform.h"
+
+#include <QWidget>
+#include <functional>
+
+template <typename Form>
+void whileShown(FakePlatform& fake, const std::function<void(Form&)>& act, const std::function<void()>& show)
+{
+    fake.onModal = [&](QWidget* window) { act(*static_cast<Form*>(window)); };
+    show();
+    fake.onModal = nullptr;
+}
