@@ -43,10 +43,13 @@ sanitizer_status() {
 }
 
 # Starts Xvfb on a free display, then a window manager unless NO_WM is set:
-# openbox, or the one named by E2E_WM.
+# openbox, or the one named by E2E_WM. Every client's coming and going is
+# logged to $XVFB_LOG.
+XVFB_LOG="$E2E_TMP/xvfb.log"
 start_x() {
     local width=${1:-1024} height=${2:-768}
-    Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp 3>"$E2E_TMP/display" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp -audit 4 \
+        3>"$E2E_TMP/display" 2>"$XVFB_LOG" &
     PIDS+=($!)
     for _ in $(seq 400); do [ -s "$E2E_TMP/display" ] && break; sleep 0.05; done
     [ -s "$E2E_TMP/display" ] || fail "Xvfb did not start"
