@@ -76,6 +76,7 @@ int main(int argc, char** argv)
     arguments.push_back(nullptr);
 
     QApplication app(argumentCount, arguments.data());
+    platform::closeX11Probe();
     app.setApplicationName(mMain::AppName);
     app.setQuitOnLastWindowClosed(false);
     platform::setupIconTheme();

@@ -16,8 +16,12 @@ QByteArray platformToUse(const QByteArray& requested);
 // True in a Wayland session (where the program runs on Xwayland).
 bool inWaylandSession();
 
-// True when an X server (X11 or Xwayland) answers on $DISPLAY.
+// True when an X server (X11 or Xwayland) answers on $DISPLAY. The
+// connection that asked stays open until closeX11Probe(), to be called once
+// the application has its own: a server whose last client leaves resets, and
+// a connection it takes in just then is dropped, which Qt treats as fatal.
 bool x11Reachable();
+void closeX11Probe();
 
 // False when the program runs on X and the server reports the pointer over
 // its root window only, not over any window on it.

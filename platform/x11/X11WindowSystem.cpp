@@ -25,12 +25,25 @@ bool inWaylandSession()
            qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland");
 }
 
+namespace {
+xcb_connection_t* gProbe = nullptr;
+}  // namespace
+
 bool x11Reachable()
 {
-    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    const bool reachable = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    return reachable;
+    closeX11Probe();
+    gProbe = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(gProbe) == 0)
+        return true;
+    closeX11Probe();
+    return false;
+}
+
+void closeX11Probe()
+{
+    if (gProbe)
+        xcb_disconnect(gProbe);
+    gProbe = nullptr;
 }
 
 bool pointerOverAnyX11Window()

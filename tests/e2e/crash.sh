@@ -79,17 +79,41 @@ started_write() {
 
 random_ms() { printf '0.%03d' $((RANDOM % $1)); }
 
+# How a status came about, in words.
+ended_how() { if (($1 > 128)); then echo "ended by SIG$(kill -l "$1")"; else echo "ended with status $1"; fi; }
+# What the round's program wrote and how it ended (its status, once waited
+# for, as the argument), for a failure message.
+round_output() {
+    local ended="was still running" status=0
+    if [ $# -gt 0 ]; then
+        ended=$(ended_how "$1")
+    elif ! kill -0 "$pid" 2>/dev/null; then
+        wait "$pid" 2>/dev/null || status=$?
+        ended=$(ended_how "$status")
+    fi
+    printf '\n-- the program %s; it wrote: --\n%s' "$ended" "$(cat "$E2E_TMP/bar.log")"
+}
+
 killed_mid_shutdown=0 terminated=0 rewritten=0
 for ((round = 0; round < ROUNDS; ++round)); do
     write_round_file "$round"
     old=$(md5sum < "$SETTINGS")
     expected=$(list_for_round "$round")
-    "$KESTREL" >"$E2E_TMP/bar.log" 2>&1 &
+    # A process ended by SIGKILL while its leak check stops its threads
+    # leaves a note that it could not read their registers: it is no report
+    # of a fault, so the rounds that send SIGKILL run without the check. The
+    # rounds that only send SIGTERM keep it.
+    if ((round % 3 == 2)); then
+        "$KESTREL" >"$E2E_TMP/bar.log" 2>&1 &
+    else
+        ASAN_OPTIONS="$ASAN_OPTIONS:detect_leaks=0" LSAN_OPTIONS="$LSAN_OPTIONS:detect_leaks=0" \
+            "$KESTREL" >"$E2E_TMP/bar.log" 2>&1 &
+    fi
     pid=$!
     # Half of the rounds strike after the write at start, so that the kill
     # meets the shutdown write; the others at any moment from the start.
     if ((round % 2 == 1)); then
-        started_write "$pid" || fail "round $round: the program did not store its folder at start"
+        started_write "$pid" || fail "round $round: the program did not store its folder at start$(round_output)"
     fi
     # What each round did goes into its failure message.
     delay=$(random_ms 300)
@@ -112,16 +136,21 @@ for ((round = 0; round < ROUNDS; ++round)); do
     status=0
     wait "$pid" 2>/dev/null || status=$?
     sanitizer_status "$status" "round $round, $how"
+    # The program never ends by itself, and only by a signal it was sent.
+    case $((round % 3)):$status in
+        0:137 | 1:0 | 1:137 | 1:143 | 2:0 | 2:143) ;;
+        *) fail "round $round, $how: not the end it was sent$(round_output "$status")" ;;
+    esac
 
-    got=$(items_of "$SETTINGS") || fail "round $round, $how: the settings file does not parse: $(cat "$SETTINGS")"
+    got=$(items_of "$SETTINGS") || fail "round $round, $how: the settings file does not parse: $(cat "$SETTINGS")$(round_output "$status")"
     [ "$got" = "$expected" ] || fail "round $round, $how: the list is not the stored one:
 $got
 -- expected --
-$expected"
+$expected$(round_output "$status")"
     new=$(md5sum < "$SETTINGS")
     if [ "$new" != "$old" ]; then
         # Rewritten by the program: the program folder is in it now.
-        grep -q '^Path=' "$SETTINGS" || fail "round $round, $how: the file changed but holds no program folder"
+        grep -q '^Path=' "$SETTINGS" || fail "round $round, $how: the file changed but holds no program folder$(round_output "$status")"
         rewritten=$((rewritten + 1))
     fi
     if ((round % 3 == 2)); then
@@ -129,10 +158,10 @@ $expected"
         # with the old file untouched; once the program runs it writes.
         if [ "$status" = 0 ]; then
             terminated=$((terminated + 1))
-            grep -q '^Path=' "$SETTINGS" || fail "round $round, $how: SIGTERM did not write the program folder"
-            grep -q "^Top=$((100 + 15 * (round % 20)))\$" "$SETTINGS" || fail "round $round, $how: SIGTERM did not write the position"
+            grep -q '^Path=' "$SETTINGS" || fail "round $round, $how: SIGTERM did not write the program folder$(round_output "$status")"
+            grep -q "^Top=$((100 + 15 * (round % 20)))\$" "$SETTINGS" || fail "round $round, $how: SIGTERM did not write the position$(round_output "$status")"
         elif [ "$new" != "$old" ]; then
-            fail "round $round, $how: ended by the signal (status $status) yet the file changed"
+            fail "round $round, $how: ended by the signal (status $status) yet the file changed$(round_output "$status")"
         fi
     fi
 done

@@ -13,6 +13,20 @@ Top=300
 INI
 start_bar
 
+# The connection that finds the server stays until Qt has its own: were it
+# gone first, a server with no other client would reset between the two and
+# drop Qt's, which Qt ends the program for.
+awk -v pid="$BAR_PID" '
+    / connected from / && index($0, "pid=" pid " )") {
+        split(substr($0, index($0, "client ")), word, " ")
+        if (probe == "") probe = word[2]
+        else if (!gone) { held = 1; exit }
+        next
+    }
+    probe != "" && $0 ~ ("client " probe " disconnected$") { gone = 1 }
+    END { exit !held }' "$XVFB_LOG" || fail "the bar left the server without a connection while it started: $(cat "$XVFB_LOG")"
+echo "the bar held a connection from its first to Qt's"
+
 read -r x y w h < <(geometry_of "$BAR_WINDOW")
 [ "$w" = 1024 ] || fail "width $w, expected the screen's 1024"
 [ "$h" = 30 ] || fail "height $h, expected 30"

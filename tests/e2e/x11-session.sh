@@ -43,10 +43,16 @@ sanitizer_status() {
 }
 
 # Starts Xvfb on a free display, then a window manager unless NO_WM is set:
-# openbox, or the one named by E2E_WM.
+# openbox, or the one named by E2E_WM. A server resets when its last client
+# leaves and drops the connections it takes in meanwhile: a test that ends its
+# only client (a bar without a window manager) must not start the next one
+# into that, hence -noreset. Every client's coming and going is logged to
+# $XVFB_LOG.
+XVFB_LOG="$E2E_TMP/xvfb.log"
 start_x() {
     local width=${1:-1024} height=${2:-768}
-    Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp 3>"$E2E_TMP/display" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp -noreset -audit 4 \
+        3>"$E2E_TMP/display" 2>"$XVFB_LOG" &
     PIDS+=($!)
     for _ in $(seq 400); do [ -s "$E2E_TMP/display" ] && break; sleep 0.05; done
     [ -s "$E2E_TMP/display" ] || fail "Xvfb did not start"
