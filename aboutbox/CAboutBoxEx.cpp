@@ -19,10 +19,7 @@ const QString CAboutBoxEx::progId = QStringLiteral("glintbox.CAboutBoxEx");
 
 namespace {
 
-QString creditLine()
-{
-    return QStringLiteral("By Fenwright Software, %1").arg(QDate::currentDate().year());
-}
+QString creditLine() { return QStringLiteral("By Fenwright Software, %1").arg(QDate::currentDate().year()); }
 
 struct TextProperty {
     const char* name;

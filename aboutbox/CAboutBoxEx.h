@@ -15,8 +15,8 @@
 
 #include "runtime/components/Component.h"
 
-#include <QPixmap>
 #include <memory>
+#include <QPixmap>
 
 namespace glintbox {
 

@@ -12,23 +12,19 @@ namespace glintbox {
 namespace {
 
 constexpr int64_t LinkHoverColor = 0x008000;  // dark green
-constexpr int32_t FrameInset = 15;            // the inner frame and the lines, one pixel in
+constexpr int32_t FrameInset = 15;  // the inner frame and the lines, one pixel in
 constexpr int32_t VersionGap = 150;
 constexpr int32_t ParkingGap = 300;  // parked controls wait this far right of the form
 constexpr int StepsPerControl = 5;
 constexpr auto StepPause = std::chrono::milliseconds(10);
 
-QFont tahoma(double points, bool bold = false)
-{
-    return rt::pointFont(QStringLiteral("Tahoma"), points, bold);
-}
+QFont tahoma(double points, bool bold = false) { return rt::pointFont(QStringLiteral("Tahoma"), points, bold); }
 
 // T - T / 5 x j: the control's Left with j steps still to go. The default
 // floating-point rounding mode rounds halves to the even number.
 int32_t leftWithStepsToGo(int32_t finalLeft, int stepsToGo)
 {
-    return static_cast<int32_t>(
-        std::nearbyint(finalLeft - finalLeft / double(StepsPerControl) * stepsToGo));
+    return static_cast<int32_t>(std::nearbyint(finalLeft - finalLeft / double(StepsPerControl) * stepsToGo));
 }
 
 bool isLine(const rt::Control* control) { return dynamic_cast<const rt::Line*>(control); }
@@ -42,12 +38,12 @@ void setControlVisible(rt::Control& control, bool visible) { control.widget()->s
 }  // namespace
 
 frmAbout::frmAbout()
-    : cmdOK(this), Line2(this), Line1(this), shpPict2(this), shpPict(this), lblComment(this),
-      shpCover(this), imgCover(this), lblEmail2(this), lblEmail(this), lblWebsite2(this),
-      lblWebsite(this), lblAuthor(this), lblVersion(this), lblProgramName(this), imgPict(this),
-      mControls{&cmdOK,     &Line2,       &Line1,      &shpPict2,  &shpPict,    &lblComment,
-                &shpCover,  &imgCover,    &lblEmail2,  &lblEmail,  &lblWebsite2, &lblWebsite,
-                &lblAuthor, &lblVersion,  &lblProgramName, &imgPict}
+    : cmdOK(this), Line2(this), Line1(this), shpPict2(this), shpPict(this), lblComment(this), shpCover(this),
+      imgCover(this), lblEmail2(this), lblEmail(this), lblWebsite2(this), lblWebsite(this), lblAuthor(this),
+      lblVersion(this), lblProgramName(this),
+      imgPict(this), mControls{&cmdOK,     &Line2,      &Line1,          &shpPict2, &shpPict,     &lblComment,
+                               &shpCover,  &imgCover,   &lblEmail2,      &lblEmail, &lblWebsite2, &lblWebsite,
+                               &lblAuthor, &lblVersion, &lblProgramName, &imgPict}
 {
     setCaption(QStringLiteral("About..."));
     setClientSize(5910, 3300);
@@ -103,8 +99,7 @@ void frmAbout::createControls()
         {lblProgramName, "lblProgramName", 1320, 120, 1485, 210, tahoma(9, true), ""},
     };
     for (const auto& entry : labels) {
-        place(entry.label, QString::fromLatin1(entry.name), entry.left, entry.top, entry.width,
-              entry.height);
+        place(entry.label, QString::fromLatin1(entry.name), entry.left, entry.top, entry.width, entry.height);
         entry.label.setLabelFont(entry.font);
         entry.label.setCaption(QString::fromLatin1(entry.caption));
         entry.label.setAutoSize(true);
@@ -135,8 +130,8 @@ void frmAbout::setAllVisible(bool visible)
 void frmAbout::frameRectangles()
 {
     shpPict.Move(imgPict.Left(), imgPict.Top(), imgPict.Width(), imgPict.Height());
-    shpPict2.Move(imgPict.Left() + FrameInset, imgPict.Top() + FrameInset,
-                  imgPict.Width() - 2 * FrameInset, imgPict.Height() - 2 * FrameInset);
+    shpPict2.Move(imgPict.Left() + FrameInset, imgPict.Top() + FrameInset, imgPict.Width() - 2 * FrameInset,
+                  imgPict.Height() - 2 * FrameInset);
 }
 
 void frmAbout::placeHighlightLines(const rt::Control& frame)
@@ -155,10 +150,7 @@ void frmAbout::framePicture()
     placeHighlightLines(imgPict);
 }
 
-void frmAbout::placeVersion()
-{
-    lblVersion.setLeft(lblProgramName.Left() + lblProgramName.Width() + VersionGap);
-}
+void frmAbout::placeVersion() { lblVersion.setLeft(lblProgramName.Left() + lblProgramName.Width() + VersionGap); }
 
 void frmAbout::Form_Activate()
 {
@@ -212,8 +204,8 @@ void frmAbout::flyInCover()
         imgCover.hide();
         shpCover.hide();
         imgCover.setLeft(leftWithStepsToGo(finalLeft, stepsToGo));
-        shpCover.Move(imgCover.Left() + FrameInset, imgCover.Top() + FrameInset,
-                      imgCover.Width() - 2 * FrameInset, imgCover.Height() - 2 * FrameInset);
+        shpCover.Move(imgCover.Left() + FrameInset, imgCover.Top() + FrameInset, imgCover.Width() - 2 * FrameInset,
+                      imgCover.Height() - 2 * FrameInset);
         imgCover.show();
         shpCover.show();
         showStep();

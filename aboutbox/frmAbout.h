@@ -5,11 +5,11 @@
 // contents in from the right, one control after the other.
 
 #include "runtime/controls/CommandButton.h"
-#include "runtime/forms/DialogForm.h"
 #include "runtime/controls/Image.h"
 #include "runtime/controls/Label.h"
 #include "runtime/controls/Line.h"
 #include "runtime/controls/Shape.h"
+#include "runtime/forms/DialogForm.h"
 
 #include <vector>
 

@@ -2,18 +2,18 @@
 
 #include "bar/frmMain.h"
 
+#include "core/frmToolTip.h"
+#include "core/mMain.h"
 #include "core/MTooltip.h"
 #include "core/MWindow.h"
 #include "core/ShellEx.h"
 #include "core/Tutorial.h"
-#include "core/frmToolTip.h"
-#include "core/mMain.h"
 #include "groups/frmGroup.h"
 #include "menus/MenuForm.h"
+#include "platform/session/SingleInstance.h"
 #include "platform/window/DropFiles.h"
 #include "platform/window/Hotkey.h"
 #include "platform/window/ScreenChanges.h"
-#include "platform/session/SingleInstance.h"
 #include "platform/window/WindowMessage.h"
 #include "runtime/forms/Interaction.h"
 #include "runtime/OleColor.h"
@@ -34,8 +34,7 @@ frmMain::frmMain(QWidget* parent) : ItemRowForm(parent)
     setObjectName(QStringLiteral("frmMain"));
     // An override-redirect strip: window managers would keep a tenth of a
     // managed window on the screen, and the bar parks with only its grip out.
-    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                   Qt::X11BypassWindowManagerHint);
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::X11BypassWindowManagerHint);
     setWindowTitle(mMain::ProductName);
     Label1.setCaption(QStringLiteral(" Kestrel 98 "));
     Label1.setLabelFont(pointFont(QStringLiteral("Arial"), 9, true));
@@ -262,8 +261,9 @@ void frmMain::Form_QueryUnload(int& Cancel, int UnloadMode)
         return;
     WarnFormPosition();
     Beep();
-    const int answer = MsgBox(QStringLiteral("Are you sure you want to quit ") + mMain::ProductName + QStringLiteral("?"),
-                              vbYesNo + vbExclamation, mMain::ProductName);
+    const int answer =
+        MsgBox(QStringLiteral("Are you sure you want to quit ") + mMain::ProductName + QStringLiteral("?"),
+               vbYesNo + vbExclamation, mMain::ProductName);
     if (answer == vbNo)
         Cancel = 1;
 }
@@ -288,7 +288,8 @@ void frmMain::storePosition()
 {
     if (!mPositionKnown)
         return;
-    mMain::SaveSetting(QStringLiteral("Setting"), mMain::IsHorizontal() ? QStringLiteral("Top") : QStringLiteral("Left"),
+    mMain::SaveSetting(QStringLiteral("Setting"),
+                       mMain::IsHorizontal() ? QStringLiteral("Top") : QStringLiteral("Left"),
                        QString::number(mPosition));
 }
 

@@ -4,10 +4,10 @@
 // start-up; its unload handler writes the position and the item list back.
 
 #include "core/ItemRowForm.h"
-#include "platform/window/Antenna.h"
 #include "platform/session/CommandServer.h"
-#include "platform/window/DropFiles.h"
 #include "platform/session/PortalShortcut.h"
+#include "platform/window/Antenna.h"
+#include "platform/window/DropFiles.h"
 #include "runtime/controls/CommandButton.h"
 #include "runtime/controls/Label.h"
 #include "runtime/controls/Timer.h"

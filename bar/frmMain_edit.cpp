@@ -3,8 +3,8 @@
 
 #include "bar/frmMain.h"
 
-#include "core/MWindow.h"
 #include "core/mMain.h"
+#include "core/MWindow.h"
 #include "runtime/Twips.h"
 
 using namespace rt;

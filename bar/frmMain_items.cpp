@@ -3,8 +3,8 @@
 
 #include "bar/frmMain.h"
 
-#include "core/Stringbas.h"
 #include "core/mMain.h"
+#include "core/Stringbas.h"
 
 using namespace rt;
 
@@ -44,8 +44,8 @@ void frmMain::getSysItems()
 QString frmMain::rowFullMessage() const
 {
     return mMain::ProductName +
-           QStringLiteral(" cannot create a new item because it already has too many items. Use groups to add more "
-                          "items. ");
+        QStringLiteral(" cannot create a new item because it already has too many items. Use groups to add more "
+                       "items. ");
 }
 
 bool frmMain::AddNewItem(const QString& itemText, const QString& secondText)

@@ -2,8 +2,8 @@
 
 #include "bar/frmMain.h"
 
-#include "core/MWindow.h"
 #include "core/mMain.h"
+#include "core/MWindow.h"
 #include "runtime/forms/Interaction.h"
 #include "runtime/OleColor.h"
 
@@ -116,12 +116,12 @@ void frmMain::getLabelColor()
     mColorEnter = -2147483628.0;
     double parsed = 0;
     if (mMain::toColorNumber(mMain::GetSetting(QStringLiteral("Setting"), QStringLiteral("Color_mouseEnter"),
-                                          QStringLiteral("-2147483628")),
-                        parsed))
+                                               QStringLiteral("-2147483628")),
+                             parsed))
         mColorEnter = parsed;
     if (mMain::toColorNumber(mMain::GetSetting(QStringLiteral("Setting"), QStringLiteral("Color_mouseExit"),
-                                          QString::number(int64_t(mColorExit))),
-                        parsed))
+                                               QString::number(int64_t(mColorExit))),
+                             parsed))
         mColorExit = parsed;
 }
 
@@ -157,9 +157,8 @@ void frmMain::WarnFormPosition()
     const bool horizontal = mMain::IsHorizontal();
     if (!horizontal && mMain::Direction != QLatin1String("top") && mMain::Direction != QLatin1String("bottom"))
         return;
-    const int32_t pos = horizontal
-                            ? correctedPosition(Top(), Height(), Screen::Height(), kTooFarAbove, kTooFarBelow)
-                            : correctedPosition(Left(), Width(), Screen::Width(), kNotWithin, kNotWithin);
+    const int32_t pos = horizontal ? correctedPosition(Top(), Height(), Screen::Height(), kTooFarAbove, kTooFarBelow)
+                                   : correctedPosition(Left(), Width(), Screen::Width(), kNotWithin, kNotWithin);
     if (horizontal)
         setTop(pos);
     else

@@ -3,9 +3,9 @@
 
 #include "bar/frmMain.h"
 
+#include "core/mMain.h"
 #include "core/MTooltip.h"
 #include "core/MWindow.h"
-#include "core/mMain.h"
 #include "menus/MenuForm.h"
 #include "runtime/controls/CommandButton.h"
 #include "runtime/forms/Interaction.h"

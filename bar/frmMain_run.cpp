@@ -51,8 +51,8 @@ void frmMain::Form_KeyDown(int& KeyCode, int& Shift)
     const QString wasShown = mMain::cmdShowGroup ? mMain::cmdShowGroup->Tag : QString();
     const bool keepsBar = KeyCode == 13 && Shift != 0;
     ItemRowForm::Form_KeyDown(KeyCode, Shift);
-    const bool opened = mMain::GroupVisible && mMain::cmdShowGroup &&
-                        (!wasOpen || mMain::cmdShowGroup->Tag != wasShown);
+    const bool opened =
+        mMain::GroupVisible && mMain::cmdShowGroup && (!wasOpen || mMain::cmdShowGroup->Tag != wasShown);
     if (opened && !keepsBar && mMain::GroupForm)
         mMain::GroupForm->takeKeyboard();
 }

@@ -3,11 +3,11 @@
 
 #include "bar/frmMain.h"
 
-#include "core/ShellEx.h"
 #include "core/mMain.h"
+#include "core/ShellEx.h"
 #include "groups/frmGroup.h"
-#include "platform/window/DisplaySync.h"
 #include "platform/Platform.h"
+#include "platform/window/DisplaySync.h"
 #include "runtime/forms/Interaction.h"
 #include "runtime/forms/StepPacer.h"
 
@@ -109,9 +109,8 @@ void frmMain::timer1_Timer()
     if (mMain::GroupVisible && mMain::GroupForm) {
         const frmGroup* group = mMain::GroupForm;
         const bool inside = stillThere() && group->Left() / 15 <= cursor.x() &&
-                            cursor.x() <= group->Left() / 15 + group->Width() / 15 &&
-                            group->Top() / 15 <= cursor.y() &&
-                            cursor.y() <= group->Top() / 15 + group->Height() / 15;
+            cursor.x() <= group->Left() / 15 + group->Width() / 15 && group->Top() / 15 <= cursor.y() &&
+            cursor.y() <= group->Top() / 15 + group->Height() / 15;
         if (inside) {
             mIdleTicks = 0;
         } else if (mMain::GroupSelected == -1 && ++mIdleTicks >= 3) {

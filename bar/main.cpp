@@ -2,8 +2,8 @@
 
 #include "bar/frmMain.h"
 #include "core/mMain.h"
-#include "platform/session/CommandSocket.h"
 #include "platform/icons/FileIcons.h"
+#include "platform/session/CommandSocket.h"
 #include "platform/session/ShutdownSignals.h"
 #include "platform/window/WindowSystem.h"
 #include "runtime/Twips.h"

@@ -16,11 +16,11 @@ namespace {
 const QStringList& thirtySources()
 {
     static const QStringList sources = [] {
-        const QStringList kinds = {QStringLiteral("/usr/bin"), QStringLiteral("/bin/sh"),
+        const QStringList kinds = {QStringLiteral("/usr/bin"),      QStringLiteral("/bin/sh"),
                                    QStringLiteral("/etc/hostname"), QStringLiteral("My Computer"),
-                                   QStringLiteral("sep"), QStringLiteral("Recycle Bin"),
-                                   QStringLiteral("/usr/share"), QStringLiteral("Desktop Folder"),
-                                   QStringLiteral("/bin/ls"), QStringLiteral("group")};
+                                   QStringLiteral("sep"),           QStringLiteral("Recycle Bin"),
+                                   QStringLiteral("/usr/share"),    QStringLiteral("Desktop Folder"),
+                                   QStringLiteral("/bin/ls"),       QStringLiteral("group")};
         QStringList all;
         for (int i = 0; i < 30; ++i)
             all << kinds[i % kinds.size()];

@@ -101,8 +101,7 @@ QPixmap placeholder(qreal dpr)
     font.setPixelSize(12);
     font.setBold(true);
     painter.setFont(font);
-    painter.drawText(QRectF(IconOffset, IconOffset, IconSize, IconSize), Qt::AlignCenter,
-                     QStringLiteral("?"));
+    painter.drawText(QRectF(IconOffset, IconOffset, IconSize, IconSize), Qt::AlignCenter, QStringLiteral("?"));
     return picture;
 }
 

@@ -1,9 +1,9 @@
 #include "core/ItemRowForm.h"
 
 #include "core/ItemPicture.h"
+#include "core/mMain.h"
 #include "core/ShellEx.h"
 #include "platform/files/GuardedFile.h"
-#include "core/mMain.h"
 #include "runtime/controls/Label.h"
 #include "runtime/OleColor.h"
 #include "runtime/settings/SettingsStore.h"
@@ -21,10 +21,10 @@ ItemRowForm::ItemRowForm(QWidget* parent) : Form(parent)
     Line1.setFactory([this](int) { return std::make_unique<Line>(this); });
     for (int i = 0; i <= 13; ++i)
         Line1.Load(i);
-    for (Control* hidden : {static_cast<Control*>(&myShape1), static_cast<Control*>(&myLine1),
-                            static_cast<Control*>(&myLine2), static_cast<Control*>(&Shape1),
-                            static_cast<Control*>(&NewItem), static_cast<Control*>(&TmpItem),
-                            static_cast<Control*>(&ImgDrag)})
+    for (Control* hidden :
+         {static_cast<Control*>(&myShape1), static_cast<Control*>(&myLine1), static_cast<Control*>(&myLine2),
+          static_cast<Control*>(&Shape1), static_cast<Control*>(&NewItem), static_cast<Control*>(&TmpItem),
+          static_cast<Control*>(&ImgDrag)})
         hidden->widget()->setVisible(false);
     myShape1.Move(0, 0, 495, 495);
     Shape1.Move(0, 0, 495, 375);
@@ -124,8 +124,8 @@ void ItemRowForm::DrawRect(Control& target)
     if (&target == mLastTarget)
         return;
     mLastTarget = &target;
-    for (QWidget* w : {static_cast<QWidget*>(&myShape1), static_cast<QWidget*>(&myLine1),
-                       static_cast<QWidget*>(&myLine2)}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(&myShape1), static_cast<QWidget*>(&myLine1), static_cast<QWidget*>(&myLine2)}) {
         w->raise();
         w->hide();
     }
@@ -177,8 +177,7 @@ bool ItemRowForm::SetItemIcon(int index, const QString& source)
 {
     Image& button = ItemImg[index];
     button.setBorderStyle(0);
-    const QPixmap picture =
-        ItemPicture::build(source, mMain::IsHorizontal(), mMain::MaskColor, devicePixelRatioF());
+    const QPixmap picture = ItemPicture::build(source, mMain::IsHorizontal(), mMain::MaskColor, devicePixelRatioF());
     if (picture.isNull())
         return false;
     button.setPicture(picture);
@@ -187,8 +186,7 @@ bool ItemRowForm::SetItemIcon(int index, const QString& source)
 
 bool ItemRowForm::setLibraryIcon(int index, int16_t record)
 {
-    const QString extracted =
-        ShellEx::ExtractLibIcon(mMain::ProgramFolder + QStringLiteral("kestrel98.lib"), record);
+    const QString extracted = ShellEx::ExtractLibIcon(mMain::ProgramFolder + QStringLiteral("kestrel98.lib"), record);
     if (extracted.isEmpty())
         return false;
     const QString renamed = extracted + QStringLiteral(".qrk");

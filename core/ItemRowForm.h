@@ -7,15 +7,15 @@
 // built-in buttons, and in what follows a run or a press; those are the
 // virtuals below.
 
+#include "platform/window/DropFiles.h"
 #include "runtime/controls/ControlArray.h"
-#include "runtime/forms/Form.h"
 #include "runtime/controls/Image.h"
 #include "runtime/controls/Line.h"
 #include "runtime/controls/Shape.h"
-#include "platform/window/DropFiles.h"
+#include "runtime/forms/Form.h"
 
-#include <QStringList>
 #include <cstdint>
+#include <QStringList>
 
 namespace rt {
 class Menu;
@@ -29,8 +29,8 @@ public:
     // The controls both windows have.
     rt::ControlArray<rt::Image> ItemImg;
     rt::ControlArray<rt::Line> Line1;  // 0 to 7 border, 8 to 13 grip
-    rt::Shape myShape1{this};          // the hover frame ...
-    rt::Line myLine1{this};            // ... with its two light edges
+    rt::Shape myShape1{this};  // the hover frame ...
+    rt::Line myLine1{this};  // ... with its two light edges
     rt::Line myLine2{this};
     rt::Shape Shape1{this};  // the pressed frame
     rt::Image NewItem{this};  // staging slot for moving an item
@@ -199,7 +199,7 @@ protected:
     void clearKeyboardSelection();
 
     bool mItemPressed = false;  // a mouse button is held on an item button
-    int mDownShift = 0;         // Shift state and button of the last press
+    int mDownShift = 0;  // Shift state and button of the last press
     int mDownButton = 0;
     float mDownX = 0, mDownY = 0;
 

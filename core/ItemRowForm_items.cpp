@@ -4,9 +4,9 @@
 #include "core/ItemRowForm.h"
 
 #include "core/ItemPicture.h"
+#include "core/mMain.h"
 #include "core/ShellEx.h"
 #include "core/Stringbas.h"
-#include "core/mMain.h"
 #include "runtime/forms/Interaction.h"
 #include "runtime/Twips.h"
 
@@ -160,9 +160,9 @@ QString ItemRowForm::resolveDroppedShortcut(const QString& path)
         return path;
     Beep();
     const QString question = QStringLiteral("This shortcut (shell link) file seems to point to a folder. ") +
-                             mMain::ProductName +
-                             QStringLiteral(" will not work properly with this file. It is recommended to dereference "
-                                            "this file. Do you want to dereference it?");
+        mMain::ProductName +
+        QStringLiteral(" will not work properly with this file. It is recommended to dereference "
+                       "this file. Do you want to dereference it?");
     return MsgBox(question, vbYesNo + vbQuestion, path) == vbYes ? target : path;
 }
 

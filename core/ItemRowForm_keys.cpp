@@ -3,8 +3,8 @@
 
 #include "core/ItemRowForm.h"
 
-#include "core/MTooltip.h"
 #include "core/mMain.h"
+#include "core/MTooltip.h"
 #include "runtime/forms/Interaction.h"
 #include "runtime/Twips.h"
 

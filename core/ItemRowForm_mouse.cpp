@@ -4,10 +4,10 @@
 
 #include "core/ItemRowForm.h"
 
+#include "core/mMain.h"
 #include "core/MTooltip.h"
 #include "core/ShellEx.h"
 #include "core/Stringbas.h"
-#include "core/mMain.h"
 #include "runtime/forms/Interaction.h"
 #include "runtime/forms/Menu.h"
 #include "runtime/Twips.h"

@@ -1,9 +1,9 @@
 #include "core/MTooltip.h"
 
-#include "core/MWindow.h"
-#include "core/Stringbas.h"
 #include "core/frmToolTip.h"
 #include "core/mMain.h"
+#include "core/MWindow.h"
+#include "core/Stringbas.h"
 #include "runtime/controls/Control.h"
 #include "runtime/forms/Form.h"
 #include "runtime/forms/Interaction.h"
@@ -237,10 +237,7 @@ void TimerTick()
         waitingTick(*tip);
 }
 
-void PlaceAtPointer()
-{
-    placeFrom(rt::toTwips(rt::CursorX()), rt::toTwips(rt::CursorY()));
-}
+void PlaceAtPointer() { placeFrom(rt::toTwips(rt::CursorX()), rt::toTwips(rt::CursorY())); }
 
 void PlaceAtAnchor() { placeFrom(TipAnchorX, TipAnchorY); }
 

@@ -3,8 +3,8 @@
 // on an item, and an immediate tip placed at a point the caller chooses (the
 // keyboard selection). The tip window's timer drives both through TimerTick.
 
-#include <QString>
 #include <cstdint>
+#include <QString>
 
 namespace rt {
 class Control;
@@ -13,17 +13,17 @@ class Form;
 
 namespace MTooltip {
 
-inline int16_t TipIndex = -1;              // item whose tip is pending or shown; -1 for none
+inline int16_t TipIndex = -1;  // item whose tip is pending or shown; -1 for none
 inline rt::Control* TipControl = nullptr;  // the item button the tip belongs to
 inline bool TipVisible = false;
-inline bool TipQuick = false;      // a tip was visible when the pointer changed items
+inline bool TipQuick = false;  // a tip was visible when the pointer changed items
 inline bool TipImmediate = false;  // the current tip was asked for by ShowTipNow
-inline int32_t TipTicks = 0;       // ticks waited for a delayed tip
+inline int32_t TipTicks = 0;  // ticks waited for a delayed tip
 inline int32_t TipShownTicks = 0;  // ticks the tip has been shown
-inline int32_t TipAnchorX = 0;     // twips, screen: where ShowTipNow places its tip
+inline int32_t TipAnchorX = 0;  // twips, screen: where ShowTipNow places its tip
 inline int32_t TipAnchorY = 0;
 inline bool TipOwnerIsBar = true;  // ShowTipNow's tip belongs to the bar, else to the group window
-inline bool TipShowing = false;    // ShowTipNow is letting window events run
+inline bool TipShowing = false;  // ShowTipNow is letting window events run
 
 // The windows shown again after a tip comes up, so that they stay above the
 // tip's desktop neighbours; the bar hands them over at start-up.

@@ -1,11 +1,11 @@
 #include "core/ShellEx.h"
 
-#include "platform/icons/FileIcons.h"
 #include "platform/files/GuardedFile.h"
-#include "platform/Platform.h"
 #include "platform/files/ShellBridge.h"
 #include "platform/files/TempFolder.h"
 #include "platform/files/WinBridge.h"
+#include "platform/icons/FileIcons.h"
+#include "platform/Platform.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -55,10 +55,7 @@ void ShellOpenEx(const QString& file) { platform::services().shellOpen(file); }
 
 void OpenDocument(const QString& file) { platform::services().shellOpen(file); }
 
-void SendMail(const QString& address)
-{
-    platform::services().shellOpen(QStringLiteral("mailto:") + address);
-}
+void SendMail(const QString& address) { platform::services().shellOpen(QStringLiteral("mailto:") + address); }
 
 void ShowSpecialFolder(int code) { winbridge::OpenSpecialFolder(code); }
 

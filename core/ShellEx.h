@@ -5,9 +5,9 @@
 
 #include "platform/files/SpecialPlace.h"
 
+#include <cstdint>
 #include <QIcon>
 #include <QString>
-#include <cstdint>
 
 class QWidget;
 
@@ -20,7 +20,7 @@ using enum platform::SpecialPlace;
 int SpecialCodeOf(const QString& name);
 
 bool FileExists(const QString& path);  // exists and is not a folder
-bool DirExists(const QString& path);   // exists and is a folder
+bool DirExists(const QString& path);  // exists and is a folder
 
 // Copies icon record r (766 bytes at r * 766) of the library into the
 // temporary icon file and returns that file's path ("" when nothing could be

@@ -1,8 +1,8 @@
 #include "core/Tutorial.h"
 
 #include "core/mMain.h"
-#include "tutorview/TutorialViewer.h"
 #include "runtime/components/Component.h"
+#include "tutorview/TutorialViewer.h"
 
 namespace Tutorial {
 

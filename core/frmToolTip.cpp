@@ -1,7 +1,7 @@
 #include "core/frmToolTip.h"
 
-#include "core/MTooltip.h"
 #include "core/mMain.h"
+#include "core/MTooltip.h"
 #include "runtime/controls/Control.h"
 #include "runtime/forms/Interaction.h"
 #include "runtime/OleColor.h"
@@ -14,8 +14,7 @@ using namespace rt;
 frmToolTip::frmToolTip(QWidget* parent) : Form(parent)
 {
     setObjectName(QStringLiteral("frmToolTip"));
-    setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                   Qt::X11BypassWindowManagerHint);
+    setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::X11BypassWindowManagerHint);
     setClippedToScreen(true);
     lblToolTip.Move(30, 15, 0, 0);
     lblToolTip.setAutoSize(true);

@@ -2,9 +2,9 @@
 // The tip window: one label on the system's tooltip colours, loaded once and
 // shown by the tooltip module.
 
-#include "runtime/forms/Form.h"
 #include "runtime/controls/Label.h"
 #include "runtime/controls/Timer.h"
+#include "runtime/forms/Form.h"
 
 class frmToolTip : public rt::Form {
     Q_OBJECT

@@ -16,10 +16,7 @@ void SaveSetting(const QString& section, const QString& key, const QString& valu
     rt::SaveSetting(AppName, section, key, value);
 }
 
-void DeleteSetting(const QString& section, const QString& key)
-{
-    rt::DeleteSetting(AppName, section, key);
-}
+void DeleteSetting(const QString& section, const QString& key) { rt::DeleteSetting(AppName, section, key); }
 
 bool toDouble(const QString& text, double& value)
 {
@@ -64,19 +61,19 @@ void getSpeed()
 void getBehavior()
 {
     ShowOnMove = GetSetting(QStringLiteral("Setting"), QStringLiteral("Behavior"), QStringLiteral("click")) !=
-                 QLatin1String("click");
+        QLatin1String("click");
 }
 
 void getShowTip()
 {
-    ShowTip = GetSetting(QStringLiteral("Setting"), QStringLiteral("ShowTip"), QStringLiteral("yes")) ==
-              QLatin1String("yes");
+    ShowTip =
+        GetSetting(QStringLiteral("Setting"), QStringLiteral("ShowTip"), QStringLiteral("yes")) == QLatin1String("yes");
 }
 
 void getSmartSlide()
 {
     SmartSlide = GetSetting(QStringLiteral("Setting"), QStringLiteral("SmartSlide"), QStringLiteral("no")) !=
-                 QLatin1String("no");
+        QLatin1String("no");
 }
 
 void getDirection()
@@ -88,8 +85,8 @@ void getDirection()
 
 void getAppearance()
 {
-    ButtonLook = GetSetting(QStringLiteral("Setting"), QStringLiteral("Appearance"), QStringLiteral("0")) !=
-                 QLatin1String("0");
+    ButtonLook =
+        GetSetting(QStringLiteral("Setting"), QStringLiteral("Appearance"), QStringLiteral("0")) != QLatin1String("0");
 }
 
 void getSound() { SoundFile = GetSetting(QStringLiteral("Setting"), QStringLiteral("Sound")); }
@@ -97,7 +94,7 @@ void getSound() { SoundFile = GetSetting(QStringLiteral("Setting"), QStringLiter
 void getGroupSetting()
 {
     GroupOnClick = GetSetting(QStringLiteral("Setting"), QStringLiteral("GroupSetting"), QStringLiteral("0")) ==
-                   QLatin1String("0");
+        QLatin1String("0");
 }
 
 void readBarSettings()

@@ -2,8 +2,8 @@
 // The program's shared state: the globals the forms share, the settings
 // readers that fill them, and the one orientation test every window uses.
 
-#include <QString>
 #include <cstdint>
+#include <QString>
 
 class frmMain;
 class frmGroup;
@@ -22,8 +22,8 @@ inline const QString ProductName = QStringLiteral("Kestrel 98");
 
 // Mode and row state.
 inline bool EditMode = false;
-inline int ItemCount = 0;          // highest index of the bar's buttons
-inline int GroupItemCount = 0;     // highest index of the group window's buttons; -1 when empty
+inline int ItemCount = 0;  // highest index of the bar's buttons
+inline int GroupItemCount = 0;  // highest index of the group window's buttons; -1 when empty
 inline int InsertIndex = 0;
 inline int SelectedIndex = 0;
 inline int GroupInsertIndex = 0;

@@ -1,7 +1,7 @@
 #include "dialogs/CSettingEx.h"
 
-#include "runtime/components/LateBinding.h"
 #include "dialogs/frmSettingEx.h"
+#include "runtime/components/LateBinding.h"
 #include "shared/Mshared.h"
 
 namespace kestrel98 {

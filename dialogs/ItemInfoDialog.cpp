@@ -9,10 +9,7 @@ namespace kestrel98 {
 using rt::guarded;
 using rt::isMember;
 
-ItemInfoDialog::ItemInfoDialog(std::unique_ptr<ItemInfoForm> form) : mForm(std::move(form))
-{
-    mForm->Load();
-}
+ItemInfoDialog::ItemInfoDialog(std::unique_ptr<ItemInfoForm> form) : mForm(std::move(form)) { mForm->Load(); }
 
 ItemInfoDialog::~ItemInfoDialog() { mForm->Unload(); }
 
@@ -36,8 +33,7 @@ bool ItemInfoDialog::setProperty(const QString& name, const QVariant& value)
 
 QVariant ItemInfoDialog::property(const QString& name) const
 {
-    return guarded([&] { return isMember(name, "ItemInfo") ? QVariant(ItemInfo()) : QVariant(); },
-                   QVariant());
+    return guarded([&] { return isMember(name, "ItemInfo") ? QVariant(ItemInfo()) : QVariant(); }, QVariant());
 }
 
 QVariant ItemInfoDialog::invoke(const QString& method, const QVariantList&)

@@ -10,8 +10,8 @@
 namespace kestrel98 {
 
 frmGroup::frmGroup()
-    : pictIcon(this), lblTmp1(this), txtGroupName(this), cmdChangeIcon(this), cmdOK(this),
-      cmdCancel(this), lblIconPath(this)
+    : pictIcon(this), lblTmp1(this), txtGroupName(this), cmdChangeIcon(this), cmdOK(this), cmdCancel(this),
+      lblIconPath(this)
 {
     setCaption(QStringLiteral("Group Property"));
     setClientSize(3990, 1950);
@@ -121,9 +121,7 @@ void frmGroup::cmdOK_Click()
     const QString name = txtGroupName.Text();
     const QString icon = lblIconPath.Caption();
     if (name.contains(QLatin1Char('|'))) {
-        refuse(
-            QStringLiteral("You cannot use the character \"|\" in Group Name. Please change it. "),
-            txtGroupName);
+        refuse(QStringLiteral("You cannot use the character \"|\" in Group Name. Please change it. "), txtGroupName);
         return;
     }
     // Spaces alone make no name; other blanks do.

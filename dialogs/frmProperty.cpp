@@ -25,8 +25,7 @@ int specialItemCode(const QString& name)
 }  // namespace
 
 frmProperty::frmProperty()
-    : Text1(this), cmdFolder(this), cmdFile(this), Text2(this), cmdOK(this), cmdCancel(this),
-      Picture1(this)
+    : Text1(this), cmdFolder(this), cmdFile(this), Text2(this), cmdOK(this), cmdCancel(this), Picture1(this)
 {
     setCaption(QStringLiteral("Item Property"));
     setClientSize(3960, 2520);

@@ -5,12 +5,12 @@
 #include "dialogs/ItemInfoForm.h"
 #include "runtime/controls/ComboBox.h"
 #include "runtime/controls/CommandButton.h"
-#include "runtime/forms/CommonDialog.h"
 #include "runtime/controls/ControlArray.h"
 #include "runtime/controls/Label.h"
 #include "runtime/controls/Line.h"
 #include "runtime/controls/PictureBox.h"
 #include "runtime/controls/TextBox.h"
+#include "runtime/forms/CommonDialog.h"
 
 namespace kestrel98 {
 

@@ -56,8 +56,7 @@ void frmSettingEx::createControls()
     cmdCancel.setCaption(QStringLiteral("&Cancel"));
 }
 
-void frmSettingEx::createPage(int index, const QString& caption, const QString& explanation,
-                              int32_t explanationHeight)
+void frmSettingEx::createPage(int index, const QString& caption, const QString& explanation, int32_t explanationHeight)
 {
     SSTab1.setTabCaption(index, caption);
     rt::PictureBox& page = Picture1.Load(index);
@@ -65,14 +64,14 @@ void frmSettingEx::createPage(int index, const QString& caption, const QString& 
     page.Name = QStringLiteral("Picture1");
     rt::Label& label = Label1.Load(index);
     putOnPage(label, page);
-    place(label, QStringLiteral("Label1(%1)").arg(index), ExplanationLeft, ExplanationTop,
-          ExplanationWidth, explanationHeight);
+    place(label, QStringLiteral("Label1(%1)").arg(index), ExplanationLeft, ExplanationTop, ExplanationWidth,
+          explanationHeight);
     label.setCaption(explanation);
     label.setWordWrap(true);
 }
 
-rt::OptionButton& frmSettingEx::placeOption(rt::OptionButton& option, int page, const QString& name,
-                                            int32_t top, const QString& caption)
+rt::OptionButton& frmSettingEx::placeOption(rt::OptionButton& option, int page, const QString& name, int32_t top,
+                                            const QString& caption)
 {
     putOnPage(option, Picture1[page]);
     place(option, name, OptionLeft, top, OptionWidth, OptionHeight);
@@ -80,8 +79,7 @@ rt::OptionButton& frmSettingEx::placeOption(rt::OptionButton& option, int page, 
     return option;
 }
 
-rt::Label& frmSettingEx::createFieldLabel(int index, int page, int32_t left, int32_t top,
-                                          const QString& caption)
+rt::Label& frmSettingEx::createFieldLabel(int index, int page, int32_t left, int32_t top, const QString& caption)
 {
     rt::Label& label = Label1.Load(index);
     putOnPage(label, Picture1[page]);
@@ -92,52 +90,41 @@ rt::Label& frmSettingEx::createFieldLabel(int index, int page, int32_t left, int
 
 void frmSettingEx::createBehaviorPages()
 {
-    createPage(0, QStringLiteral("Behavior"),
-               QStringLiteral("Choose when Kestrel 98 will be shown."), OneLine);
-    placeOption(OptClick, 0, QStringLiteral("OptClick"), 480,
-                QStringLiteral("Show when clicking on it"))
+    createPage(0, QStringLiteral("Behavior"), QStringLiteral("Choose when Kestrel 98 will be shown."), OneLine);
+    placeOption(OptClick, 0, QStringLiteral("OptClick"), 480, QStringLiteral("Show when clicking on it"))
         .setValue(true);
-    placeOption(OptMove, 0, QStringLiteral("OptMove"), 780,
-                QStringLiteral("Show when cursor is on top of it"));
+    placeOption(OptMove, 0, QStringLiteral("OptMove"), 780, QStringLiteral("Show when cursor is on top of it"));
 
-    createPage(1, QStringLiteral("Speed "),
-               QStringLiteral("Choose how fast Kestrel 98 will be shown."), OneLine);
+    createPage(1, QStringLiteral("Speed "), QStringLiteral("Choose how fast Kestrel 98 will be shown."), OneLine);
     placeOption(optNoMove, 1, QStringLiteral("optNoMove"), 450, QStringLiteral("No animation"));
     placeOption(OptVeryFast, 1, QStringLiteral("OptVeryFast"), 720, QStringLiteral("Very fast"));
     placeOption(OptFast, 1, QStringLiteral("OptFast"), 990, QStringLiteral("Fairly fast"));
     placeOption(OptSlow, 1, QStringLiteral("OptSlow"), 1260, QStringLiteral("Slow")).setValue(true);
 
-    createPage(
-        2, QStringLiteral("Tooltip "),
-        QStringLiteral("Choose whether Kestrel 98 should display \"tooltips\" when the cursor "
-                       "is on an item."),
-        TwoLines);
-    placeOption(OptToolTip, 2, QStringLiteral("OptToolTip"), 660,
-                QStringLiteral("Display tooltips"))
-        .setValue(true);
-    placeOption(OptNoToolTip, 2, QStringLiteral("OptNoToolTip"), 960,
-                QStringLiteral("Do not display tooltips"));
+    createPage(2, QStringLiteral("Tooltip "),
+               QStringLiteral("Choose whether Kestrel 98 should display \"tooltips\" when the cursor "
+                              "is on an item."),
+               TwoLines);
+    placeOption(OptToolTip, 2, QStringLiteral("OptToolTip"), 660, QStringLiteral("Display tooltips")).setValue(true);
+    placeOption(OptNoToolTip, 2, QStringLiteral("OptNoToolTip"), 960, QStringLiteral("Do not display tooltips"));
 
-    createPage(3, QStringLiteral("Direction "),
-               QStringLiteral("Choose the direction from which Kestrel 98 slides. "), OneLine);
+    createPage(3, QStringLiteral("Direction "), QStringLiteral("Choose the direction from which Kestrel 98 slides. "),
+               OneLine);
     optSlideDirection.setFactory([](int) { return std::make_unique<rt::OptionButton>(); });
-    const QString directions[] = {
-        QStringLiteral("From right to left"), QStringLiteral("From left to right"),
-        QStringLiteral("From top to bottom"), QStringLiteral("From bottom to top")};
+    const QString directions[] = {QStringLiteral("From right to left"), QStringLiteral("From left to right"),
+                                  QStringLiteral("From top to bottom"), QStringLiteral("From bottom to top")};
     for (int i = 0; i < 4; ++i)
-        placeOption(optSlideDirection.Load(i), 3, QStringLiteral("optSlideDirection(%1)").arg(i),
-                    450 + 270 * i, directions[i]);
+        placeOption(optSlideDirection.Load(i), 3, QStringLiteral("optSlideDirection(%1)").arg(i), 450 + 270 * i,
+                    directions[i]);
     optSlideDirection[1].setValue(true);
 
-    createPage(
-        4, QStringLiteral("Smart Slide "),
-        QStringLiteral("Choose the Smart Slide option. If Smart Slide is on, Kestrel 98 adjusts "
-                       "its position when sliding so that you can see the entire bar (if it is "
-                       "partially hidden).  "),
-        FourLines);
+    createPage(4, QStringLiteral("Smart Slide "),
+               QStringLiteral("Choose the Smart Slide option. If Smart Slide is on, Kestrel 98 adjusts "
+                              "its position when sliding so that you can see the entire bar (if it is "
+                              "partially hidden).  "),
+               FourLines);
     optSmartSlide.setFactory([](int) { return std::make_unique<rt::OptionButton>(); });
-    placeOption(optSmartSlide.Load(0), 4, QStringLiteral("optSmartSlide(0)"), 990,
-                QStringLiteral("Use Smart Slide"))
+    placeOption(optSmartSlide.Load(0), 4, QStringLiteral("optSmartSlide(0)"), 990, QStringLiteral("Use Smart Slide"))
         .setValue(true);
     placeOption(optSmartSlide.Load(1), 4, QStringLiteral("optSmartSlide(1)"), 1260,
                 QStringLiteral("Do not use Smart Slide"));
@@ -145,8 +132,7 @@ void frmSettingEx::createBehaviorPages()
 
 void frmSettingEx::createColorPage()
 {
-    createPage(5, QStringLiteral("Colors "),
-               QStringLiteral("Choose the color of the label \"Kestrel 98\". "), OneLine);
+    createPage(5, QStringLiteral("Colors "), QStringLiteral("Choose the color of the label \"Kestrel 98\". "), OneLine);
     rt::PictureBox& page = Picture1[5];
     createFieldLabel(10, 5, 240, 510, QStringLiteral("Normal state:"));
     putOnPage(cmdNormalState, page);
@@ -175,8 +161,7 @@ void frmSettingEx::createColorPage()
 
 void frmSettingEx::createFilePages()
 {
-    createPage(6, QStringLiteral("Picture "), QStringLiteral("Choose the background picture. "),
-               OneLine);
+    createPage(6, QStringLiteral("Picture "), QStringLiteral("Choose the background picture. "), OneLine);
     rt::PictureBox& picturePage = Picture1[6];
     putOnPage(chkUseBg, picturePage);
     place(chkUseBg, QStringLiteral("chkUseBg"), OptionLeft, 450, OptionWidth, OptionHeight);
@@ -211,14 +196,12 @@ void frmSettingEx::createLookPages()
                               "over it. "),
                TwoLines);
     OptAppearence.setFactory([](int) { return std::make_unique<rt::OptionButton>(); });
-    placeOption(OptAppearence.Load(0), 7, QStringLiteral("OptAppearence(0)"), 660,
-                QStringLiteral("No effect"))
+    placeOption(OptAppearence.Load(0), 7, QStringLiteral("OptAppearence(0)"), 660, QStringLiteral("No effect"))
         .setValue(true);
     placeOption(OptAppearence.Load(1), 7, QStringLiteral("OptAppearence(1)"), 960,
                 QStringLiteral("Make it look like a button"));
 
-    createPage(9, QStringLiteral("Group "), QStringLiteral("Choose how Kestrel 98 handles Group."),
-               OneLine);
+    createPage(9, QStringLiteral("Group "), QStringLiteral("Choose how Kestrel 98 handles Group."), OneLine);
     OptGroup.setFactory([](int) { return std::make_unique<rt::OptionButton>(); });
     placeOption(OptGroup.Load(0), 9, QStringLiteral("OptGroup(0)"), 480,
                 QStringLiteral("Open group when clicking on it"))
@@ -229,12 +212,35 @@ void frmSettingEx::createLookPages()
 
 void frmSettingEx::setTabOrderOfPages()
 {
-    setTabOrder({&cmdOK, &cmdCancel, &SSTab1, &OptClick, &OptMove, &optNoMove, &OptVeryFast,
-                 &OptFast, &OptSlow, &OptToolTip, &OptNoToolTip, &optSlideDirection[0],
-                 &optSlideDirection[1], &optSlideDirection[2], &optSlideDirection[3],
-                 &optSmartSlide[0], &optSmartSlide[1], &cmdNormalState, &cmdMouseOver, &chkUseBg,
-                 &txtBgPict, &cmdBrowsePict, &OptAppearence[0], &OptAppearence[1], &chkSoundFile,
-                 &txtSoundFile, &cmdSoundBrowse, &OptGroup[0], &OptGroup[1]});
+    setTabOrder({&cmdOK,
+                 &cmdCancel,
+                 &SSTab1,
+                 &OptClick,
+                 &OptMove,
+                 &optNoMove,
+                 &OptVeryFast,
+                 &OptFast,
+                 &OptSlow,
+                 &OptToolTip,
+                 &OptNoToolTip,
+                 &optSlideDirection[0],
+                 &optSlideDirection[1],
+                 &optSlideDirection[2],
+                 &optSlideDirection[3],
+                 &optSmartSlide[0],
+                 &optSmartSlide[1],
+                 &cmdNormalState,
+                 &cmdMouseOver,
+                 &chkUseBg,
+                 &txtBgPict,
+                 &cmdBrowsePict,
+                 &OptAppearence[0],
+                 &OptAppearence[1],
+                 &chkSoundFile,
+                 &txtSoundFile,
+                 &cmdSoundBrowse,
+                 &OptGroup[0],
+                 &OptGroup[1]});
 }
 
 void frmSettingEx::Form_Load()
@@ -279,8 +285,7 @@ bool frmSettingEx::focusNextPrevChild(bool next)
 
 bool frmSettingEx::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseMove &&
-        (watched == &cmdNormalState || watched == &cmdMouseOver))
+    if (event->type() == QEvent::MouseMove && (watched == &cmdNormalState || watched == &cmdMouseOver))
         restorePreview();
     return DialogForm::eventFilter(watched, event);
 }

@@ -5,14 +5,14 @@
 
 #include "runtime/controls/CheckBox.h"
 #include "runtime/controls/CommandButton.h"
-#include "runtime/forms/CommonDialog.h"
 #include "runtime/controls/ControlArray.h"
-#include "runtime/forms/DialogForm.h"
 #include "runtime/controls/Label.h"
 #include "runtime/controls/OptionButton.h"
 #include "runtime/controls/PictureBox.h"
 #include "runtime/controls/TabControl.h"
 #include "runtime/controls/TextBox.h"
+#include "runtime/forms/CommonDialog.h"
+#include "runtime/forms/DialogForm.h"
 
 namespace kestrel98 {
 
@@ -30,21 +30,21 @@ public:
     // Explanations 0 to 9 (one per page) and the captions of the fields.
     rt::ControlArray<rt::Label> Label1;
 
-    rt::OptionButton OptClick, OptMove;                          // Behavior
-    rt::OptionButton optNoMove, OptVeryFast, OptFast, OptSlow;   // Speed
-    rt::OptionButton OptToolTip, OptNoToolTip;                   // Tooltip
-    rt::ControlArray<rt::OptionButton> optSlideDirection;        // Direction
-    rt::ControlArray<rt::OptionButton> optSmartSlide;            // Smart Slide
-    rt::CommandButton cmdNormalState, cmdMouseOver;              // Colors
+    rt::OptionButton OptClick, OptMove;  // Behavior
+    rt::OptionButton optNoMove, OptVeryFast, OptFast, OptSlow;  // Speed
+    rt::OptionButton OptToolTip, OptNoToolTip;  // Tooltip
+    rt::ControlArray<rt::OptionButton> optSlideDirection;  // Direction
+    rt::ControlArray<rt::OptionButton> optSmartSlide;  // Smart Slide
+    rt::CommandButton cmdNormalState, cmdMouseOver;  // Colors
     rt::Label lblSample, lblSample2;
-    rt::CheckBox chkUseBg;                                       // Picture
+    rt::CheckBox chkUseBg;  // Picture
     rt::TextBox txtBgPict;
     rt::CommandButton cmdBrowsePict;
-    rt::ControlArray<rt::OptionButton> OptAppearence;            // Appearence
-    rt::CheckBox chkSoundFile;                                   // Sound
+    rt::ControlArray<rt::OptionButton> OptAppearence;  // Appearence
+    rt::CheckBox chkSoundFile;  // Sound
     rt::TextBox txtSoundFile;
     rt::CommandButton cmdSoundBrowse;
-    rt::ControlArray<rt::OptionButton> OptGroup;                 // Group
+    rt::ControlArray<rt::OptionButton> OptGroup;  // Group
 
     // Sets the controls from the stored values; options the stored value does
     // not name keep their selection.
@@ -57,16 +57,14 @@ protected:
 
 private:
     void createControls();
-    void createPage(int index, const QString& caption, const QString& explanation,
-                    int32_t explanationHeight);
+    void createPage(int index, const QString& caption, const QString& explanation, int32_t explanationHeight);
     void createBehaviorPages();
     void createColorPage();
     void createFilePages();
     void createLookPages();
-    rt::OptionButton& placeOption(rt::OptionButton& option, int page, const QString& name,
-                                  int32_t top, const QString& caption);
-    rt::Label& createFieldLabel(int index, int page, int32_t left, int32_t top,
-                                const QString& caption);
+    rt::OptionButton& placeOption(rt::OptionButton& option, int page, const QString& name, int32_t top,
+                                  const QString& caption);
+    rt::Label& createFieldLabel(int index, int page, int32_t left, int32_t top, const QString& caption);
     void connectHandlers();
     void applyStoredBehavior();
     void applyStoredColors();

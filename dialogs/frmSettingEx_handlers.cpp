@@ -6,11 +6,11 @@
 #include "runtime/settings/SettingsStore.h"
 #include "shared/ShellEx.h"
 
-#include <QWidget>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <QWidget>
 
 namespace kestrel98 {
 
@@ -19,8 +19,8 @@ namespace {
 const QString App = QStringLiteral("Dash97");
 const QString Section = QStringLiteral("Setting");
 // "Direction" for each of optSlideDirection(0) to (3).
-const QString SlideDirections[] = {QStringLiteral("right"), QStringLiteral("left"),
-                                   QStringLiteral("top"), QStringLiteral("bottom")};
+const QString SlideDirections[] = {QStringLiteral("right"), QStringLiteral("left"), QStringLiteral("top"),
+                                   QStringLiteral("bottom")};
 
 QString stored(const QString& key, const QString& defaultValue)
 {
@@ -142,10 +142,7 @@ void frmSettingEx::chkUseBg_Click()
     cmdBrowsePict.setEnabled(use);
 }
 
-void frmSettingEx::chkSoundFile_Click()
-{
-    EnableSoundControls(chkSoundFile.Value() != rt::vbUnchecked);
-}
+void frmSettingEx::chkSoundFile_Click() { EnableSoundControls(chkSoundFile.Value() != rt::vbUnchecked); }
 
 void frmSettingEx::EnableSoundControls(bool enabled)
 {
@@ -210,15 +207,12 @@ QString frmSettingEx::chosenSpeed() const
 
 void frmSettingEx::cmdOK_Click()
 {
-    store(QStringLiteral("Behavior"),
-          OptClick.Value() ? QStringLiteral("click") : QStringLiteral("move"));
+    store(QStringLiteral("Behavior"), OptClick.Value() ? QStringLiteral("click") : QStringLiteral("move"));
 
     store(QStringLiteral("Speed"), chosenSpeed());
 
-    store(QStringLiteral("ShowTip"),
-          OptToolTip.Value() ? QStringLiteral("yes") : QStringLiteral("no"));
-    store(QStringLiteral("SmartSlide"),
-          optSmartSlide[0].Value() ? QStringLiteral("yes") : QStringLiteral("no"));
+    store(QStringLiteral("ShowTip"), OptToolTip.Value() ? QStringLiteral("yes") : QStringLiteral("no"));
+    store(QStringLiteral("SmartSlide"), optSmartSlide[0].Value() ? QStringLiteral("yes") : QStringLiteral("no"));
 
     // With no direction selected the stored one stays.
     for (int i = 0; i < 4; ++i) {
@@ -230,14 +224,10 @@ void frmSettingEx::cmdOK_Click()
 
     store(QStringLiteral("Color_mouseEnter"), colorText(lblSample2.BackColor()));
     store(QStringLiteral("Color_mouseExit"), colorText(lblSample2.ForeColor()));
-    store(QStringLiteral("BackgroundPicture"),
-          chkUseBg.Value() != rt::vbUnchecked ? txtBgPict.Text() : QString());
-    store(QStringLiteral("Appearance"),
-          OptAppearence[0].Value() ? QStringLiteral("0") : QStringLiteral("1"));
-    store(QStringLiteral("Sound"),
-          chkSoundFile.Value() != rt::vbUnchecked ? txtSoundFile.Text() : QString());
-    store(QStringLiteral("GroupSetting"),
-          OptGroup[0].Value() ? QStringLiteral("0") : QStringLiteral("1"));
+    store(QStringLiteral("BackgroundPicture"), chkUseBg.Value() != rt::vbUnchecked ? txtBgPict.Text() : QString());
+    store(QStringLiteral("Appearance"), OptAppearence[0].Value() ? QStringLiteral("0") : QStringLiteral("1"));
+    store(QStringLiteral("Sound"), chkSoundFile.Value() != rt::vbUnchecked ? txtSoundFile.Text() : QString());
+    store(QStringLiteral("GroupSetting"), OptGroup[0].Value() ? QStringLiteral("0") : QStringLiteral("1"));
     Hide();
 }
 

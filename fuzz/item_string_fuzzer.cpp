@@ -1,6 +1,6 @@
 // Item strings and setting values, as read from a settings file edited by hand.
-#include "core/Stringbas.h"
 #include "core/mMain.h"
+#include "core/Stringbas.h"
 
 #include <cstddef>
 #include <cstdint>

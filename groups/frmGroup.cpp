@@ -1,10 +1,10 @@
 #include "groups/frmGroup.h"
 
 #include "bar/frmMain.h"
-#include "core/MTooltip.h"
-#include "core/MWindow.h"
 #include "core/frmToolTip.h"
 #include "core/mMain.h"
+#include "core/MTooltip.h"
+#include "core/MWindow.h"
 #include "menus/MenuForm.h"
 #include "platform/window/DropFiles.h"
 #include "platform/window/WindowMessage.h"
@@ -38,8 +38,7 @@ QString singleText(int32_t value) { return QString::number(double(float(value)),
 frmGroup::frmGroup(QWidget* parent) : ItemRowForm(parent)
 {
     setObjectName(QStringLiteral("frmGroup"));
-    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                   Qt::X11BypassWindowManagerHint);
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::X11BypassWindowManagerHint);
     setWindowTitle(QStringLiteral("Group"));
     for (CommandButton* hidden : {&cmdShowGroup, &cmdHideGroup, &cmdForceHide})
         hidden->setVisible(false);

@@ -1,7 +1,7 @@
 #include "menus/MenuForm.h"
 
-#include "core/Stringbas.h"
 #include "core/mMain.h"
+#include "core/Stringbas.h"
 
 MenuForm::MenuForm(QWidget* parent) : Form(parent)
 {
@@ -23,8 +23,16 @@ MenuForm::~MenuForm()
 void MenuForm::buildTree()
 {
     mnuWWW.add(mnuWriteEmail).add(mnuSep01).add(mnuGoHome).add(mnuGoDashkeep);
-    mnuDash97.add(mnuWWW).add(mnuSep02).add(mnuWhatsNew).add(mnuHintTip).add(mnuBugReport).add(mnuSep08)
-        .add(mnuTutorial).add(mnuAbout).add(mnuSep04).add(mnuExit);
+    mnuDash97.add(mnuWWW)
+        .add(mnuSep02)
+        .add(mnuWhatsNew)
+        .add(mnuHintTip)
+        .add(mnuBugReport)
+        .add(mnuSep08)
+        .add(mnuTutorial)
+        .add(mnuAbout)
+        .add(mnuSep04)
+        .add(mnuExit);
 
     mnuInsert.add(mnuNewItem).add(mnuNewGroup).add(mnuSep10).add(mnuSeparator);
     mnuSelected.add(mnuInsert).add(mnuSep05).add(mnuDelete).add(mnuSep06).add(mnuProperty);

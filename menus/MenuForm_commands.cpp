@@ -4,9 +4,9 @@
 #include "menus/MenuForm.h"
 
 #include "bar/frmMain.h"
+#include "core/mMain.h"
 #include "core/MWindow.h"
 #include "core/Stringbas.h"
-#include "core/mMain.h"
 #include "dialogs/CGroup.h"
 #include "dialogs/CProperty.h"
 #include "groups/frmGroup.h"

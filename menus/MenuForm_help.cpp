@@ -5,9 +5,9 @@
 
 #include "aboutbox/CAboutBoxEx.h"
 #include "bar/frmMain.h"
+#include "core/mMain.h"
 #include "core/ShellEx.h"
 #include "core/Tutorial.h"
-#include "core/mMain.h"
 #include "runtime/forms/Interaction.h"
 #include "runtime/Twips.h"
 

@@ -29,7 +29,7 @@ namespace platform {
 
 // One entry of a popup menu as the platform shows it.
 struct MenuEntry {
-    QString name;     // the entry's program name, handed back when it is chosen
+    QString name;  // the entry's program name, handed back when it is chosen
     QString caption;  // with its "&" access key; "-" for a separator line
     bool enabled = true;
     bool visible = true;

@@ -1,9 +1,9 @@
 #include "platform/QtPlatform.h"
 
-#include "platform/window/DialogStacking.h"
 #include "platform/launch/Launcher.h"
-#include "platform/window/PanelStruts.h"
 #include "platform/session/ShutdownSignals.h"
+#include "platform/window/DialogStacking.h"
+#include "platform/window/PanelStruts.h"
 #include "platform/window/WindowSystem.h"
 
 #include <QApplication>
@@ -163,18 +163,10 @@ int QtPlatform::messageBox(const QString& prompt, int style, const QString& titl
     }
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     switch (style & 0x7) {
-    case 1:
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        break;
-    case 3:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        break;
-    case 4:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        break;
-    default:
-        box.setStandardButtons(QMessageBox::Ok);
-        break;
+    case 1: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case 3: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel); break;
+    case 4: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    default: box.setStandardButtons(QMessageBox::Ok); break;
     }
     const DialogAboveBar aboveBar(&box);
     const int pressed = box.exec();
@@ -258,8 +250,7 @@ FileChoice QtPlatform::openFileDialog(QWidget* owner, const QString& title, cons
 {
     if (shutdownRequested())
         return {};
-    const QString file =
-        QFileDialog::getOpenFileName(owner, title, initialFolder, qtFileFilter(filter));
+    const QString file = QFileDialog::getOpenFileName(owner, title, initialFolder, qtFileFilter(filter));
     if (shutdownRequested())
         return {};
     return {!file.isEmpty(), file};
@@ -291,8 +282,7 @@ void QtPlatform::playSound(const QString& file)
     if (!mSound->ready())
         return;
     // Asynchronous; a missing audio device only makes this fail quietly.
-    mSound->play(mSound->context, 0, CA_PROP_MEDIA_FILENAME, file.toLocal8Bit().constData(),
-                 nullptr);
+    mSound->play(mSound->context, 0, CA_PROP_MEDIA_FILENAME, file.toLocal8Bit().constData(), nullptr);
 }
 
 namespace {

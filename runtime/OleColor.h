@@ -2,8 +2,8 @@
 // Colour numbers as the settings store keeps them: &H00BBGGRR for a plain
 // colour, &H800000nn for system colour nn (stored as a negative number).
 
-#include <QColor>
 #include <cstdint>
+#include <QColor>
 
 namespace rt {
 

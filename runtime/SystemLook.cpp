@@ -89,15 +89,15 @@ QColor classicSystemColor(int index)
 {
     switch (index) {
     case 0x05: return WindowBackground;  // window
-    case 0x08: return Text;              // window text
-    case 0x0F: return Face;              // button face
-    case 0x10: return Shadow;            // button shadow
-    case 0x12: return Text;              // button text
-    case 0x14: return Highlight3D;       // 3-D highlight
-    case 0x15: return DarkShadow;        // 3-D dark shadow
-    case 0x16: return Light3D;           // 3-D light
-    case 0x17: return Text;              // info text
-    case 0x18: return InfoBackground;    // info background
+    case 0x08: return Text;  // window text
+    case 0x0F: return Face;  // button face
+    case 0x10: return Shadow;  // button shadow
+    case 0x12: return Text;  // button text
+    case 0x14: return Highlight3D;  // 3-D highlight
+    case 0x15: return DarkShadow;  // 3-D dark shadow
+    case 0x16: return Light3D;  // 3-D light
+    case 0x17: return Text;  // info text
+    case 0x18: return InfoBackground;  // info background
     default: return Face;
     }
 }

@@ -18,9 +18,9 @@ enum ShiftState : int { vbShiftMask = 1, vbCtrlMask = 2, vbAltMask = 4 };
 // Why a form is being closed, as QueryUnload receives it.
 enum UnloadMode : int {
     vbFormControlMenu = 0,  // the window's own close command
-    vbFormCode = 1,         // Unload called by the program
-    vbAppWindows = 2,       // the desktop session is ending
-    vbAppTaskManager = 3,   // closed from outside by a task list
+    vbFormCode = 1,  // Unload called by the program
+    vbAppWindows = 2,  // the desktop session is ending
+    vbAppTaskManager = 3,  // closed from outside by a task list
 };
 
 }  // namespace rt

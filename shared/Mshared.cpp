@@ -5,15 +5,15 @@
 #include "runtime/forms/Interaction.h"
 #include "runtime/Twips.h"
 
-#include <QRect>
 #include <algorithm>
+#include <QRect>
 
 namespace shared {
 
 namespace {
 
 constexpr int32_t PanelMargin = 210;  // twips beyond the panel band
-constexpr int32_t EdgeMargin = 500;   // twips along the other axis
+constexpr int32_t EdgeMargin = 500;  // twips along the other axis
 
 // The screen band the panel keeps, in pixels; empty when there is none. With
 // several bands the thickest stands for the panel.

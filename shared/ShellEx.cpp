@@ -1,7 +1,7 @@
 #include "shared/ShellEx.h"
 
-#include "platform/icons/FileIcons.h"
 #include "platform/files/WinBridge.h"
+#include "platform/icons/FileIcons.h"
 #include "runtime/controls/PictureBox.h"
 
 #include <QFileInfo>

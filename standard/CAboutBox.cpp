@@ -24,10 +24,7 @@ void CAboutBox::setComment(const QString& comment) { mForm.txtComment.setText(co
 
 QString CAboutBox::Comment() const { return mForm.txtComment.Text(); }
 
-void CAboutBox::setCopyright(const QString& copyright)
-{
-    mForm.labCopyright.setCaption(CopyrightPrefix + copyright);
-}
+void CAboutBox::setCopyright(const QString& copyright) { mForm.labCopyright.setCaption(CopyrightPrefix + copyright); }
 
 QString CAboutBox::Copyright() const { return mForm.labCopyright.Caption(); }
 
@@ -39,9 +36,8 @@ QString CAboutBox::ProgramName() const { return mForm.labAbout.Caption(); }
 
 void CAboutBox::Show() { shared::ShowFormNearCursor(mForm); }
 
-void CAboutBox::SetInfo(const QString& FormCaption, const QString& IconFile,
-                        const QString& ProgramInfo, const QString& CopyrightInfo,
-                        const QString& CommentInfo)
+void CAboutBox::SetInfo(const QString& FormCaption, const QString& IconFile, const QString& ProgramInfo,
+                        const QString& CopyrightInfo, const QString& CommentInfo)
 {
     setCaption(FormCaption);
     setIcon(IconFile);
@@ -100,8 +96,8 @@ QVariant CAboutBox::invoke(const QString& method, const QVariantList& args)
             if (isMember(method, "Show"))
                 Show();
             else if (isMember(method, "SetInfo") && args.size() == 5)
-                SetInfo(args[0].toString(), args[1].toString(), args[2].toString(),
-                        args[3].toString(), args[4].toString());
+                SetInfo(args[0].toString(), args[1].toString(), args[2].toString(), args[3].toString(),
+                        args[4].toString());
             else
                 return QVariant();
             return QVariant(true);

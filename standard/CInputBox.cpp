@@ -26,8 +26,8 @@ void CInputBox::setPrompt(const QString& prompt) { mForm.setPrompt(prompt); }
 
 QString CInputBox::Prompt() const { return mForm.Prompt.Caption(); }
 
-void CInputBox::SetInfo(const QString& FormCaption, const QString& IconFile,
-                        const QString& PromptText, const QString& TextString)
+void CInputBox::SetInfo(const QString& FormCaption, const QString& IconFile, const QString& PromptText,
+                        const QString& TextString)
 {
     setCaption(FormCaption);
     setIcon(IconFile);
@@ -87,8 +87,7 @@ QVariant CInputBox::invoke(const QString& method, const QVariantList& args)
             if (isMember(method, "Show"))
                 Show();
             else if (isMember(method, "SetInfo") && args.size() == 4)
-                SetInfo(args[0].toString(), args[1].toString(), args[2].toString(),
-                        args[3].toString());
+                SetInfo(args[0].toString(), args[1].toString(), args[2].toString(), args[3].toString());
             else
                 return QVariant();
             return QVariant(true);

@@ -25,8 +25,7 @@ QImage resourceIcon(const QString& file)
     const uchar* bytes = program.map(0, program.size());
     if (!bytes)
         return {};
-    const QByteArray ico = FirstIconOfExecutable(
-        QByteArrayView(reinterpret_cast<const char*>(bytes), program.size()));
+    const QByteArray ico = FirstIconOfExecutable(QByteArrayView(reinterpret_cast<const char*>(bytes), program.size()));
     program.unmap(const_cast<uchar*>(bytes));
     return QImage::fromData(ico, "ICO");
 }

@@ -3,8 +3,8 @@
 
 #include "runtime/controls/Control.h"
 
-#include <QPlainTextEdit>
 #include <cstdint>
+#include <QPlainTextEdit>
 
 namespace plainbox {
 

@@ -33,10 +33,7 @@ public:
     }
     uint8_t u8(uint64_t offset) const { return static_cast<uint8_t>(slice(offset, 1)[0]); }
     uint16_t u16(uint64_t offset) const { return uint16_t(u8(offset) | u8(offset + 1) << 8); }
-    uint32_t u32(uint64_t offset) const
-    {
-        return uint32_t(u16(offset)) | uint32_t(u16(offset + 2)) << 16;
-    }
+    uint32_t u32(uint64_t offset) const { return uint32_t(u16(offset)) | uint32_t(u16(offset + 2)) << 16; }
 
 private:
     QByteArrayView mData;
@@ -49,7 +46,7 @@ struct Section {
 };
 
 struct DirectoryEntry {
-    uint32_t name;    // an id, or a string's offset when the high bit is set
+    uint32_t name;  // an id, or a string's offset when the high bit is set
     uint32_t target;  // a subdirectory when the high bit is set, else a data entry
 };
 
@@ -70,8 +67,7 @@ public:
         const uint64_t sectionTable = optional + optionalSize;
         for (uint32_t i = 0; i < sectionCount; ++i) {
             const uint64_t section = sectionTable + 40ull * i;
-            mSections.push_back({mBytes.u32(section + 12), mBytes.u32(section + 16),
-                                 mBytes.u32(section + 20)});
+            mSections.push_back({mBytes.u32(section + 12), mBytes.u32(section + 16), mBytes.u32(section + 20)});
         }
         mResourceRoot = fileOffset(mResourceRva, 16);
     }
@@ -168,8 +164,8 @@ std::vector<GroupImage> groupImages(QByteArrayView group)
     std::vector<GroupImage> images;
     for (uint16_t i = 0; i < count; ++i) {
         const uint64_t at = 6 + 14ull * i;
-        images.push_back({bytes.u8(at), bytes.u8(at + 1), bytes.u8(at + 2), bytes.u16(at + 4),
-                          bytes.u16(at + 6), bytes.u16(at + 12)});
+        images.push_back({bytes.u8(at), bytes.u8(at + 1), bytes.u8(at + 2), bytes.u16(at + 4), bytes.u16(at + 6),
+                          bytes.u16(at + 12)});
     }
     return images;
 }

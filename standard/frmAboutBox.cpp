@@ -7,8 +7,7 @@
 
 namespace plainbox {
 
-frmAboutBox::frmAboutBox()
-    : imgIcon(this), labAbout(this), labCopyright(this), txtComment(this), cmdOK(this)
+frmAboutBox::frmAboutBox() : imgIcon(this), labAbout(this), labCopyright(this), txtComment(this), cmdOK(this)
 {
     setCaption(QStringLiteral("About..."));
     setClientSize(5310, 2295);

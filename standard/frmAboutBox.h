@@ -4,9 +4,9 @@
 // on the form itself, where the icon image stands.
 
 #include "runtime/controls/CommandButton.h"
-#include "runtime/forms/DialogForm.h"
 #include "runtime/controls/Image.h"
 #include "runtime/controls/Label.h"
+#include "runtime/forms/DialogForm.h"
 #include "standard/MultiLineTextBox.h"
 
 namespace plainbox {

@@ -35,8 +35,7 @@ std::optional<int16_t> as16Bit(int32_t value)
 
 }  // namespace
 
-frmInput::frmInput()
-    : imgIcon(this), Prompt(this), Text(this), Command1(this), Command2(this)
+frmInput::frmInput() : imgIcon(this), Prompt(this), Text(this), Command1(this), Command2(this)
 {
     setCaption(QStringLiteral("InputBox"));
     setClientSize(3270, 1650);

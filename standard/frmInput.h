@@ -4,10 +4,10 @@
 // Cancel, Esc and the close box hide it with the text cleared.
 
 #include "runtime/controls/CommandButton.h"
-#include "runtime/forms/DialogForm.h"
 #include "runtime/controls/Image.h"
 #include "runtime/controls/Label.h"
 #include "runtime/controls/TextBox.h"
+#include "runtime/forms/DialogForm.h"
 
 namespace plainbox {
 

@@ -29,10 +29,7 @@ constexpr int IconRecordBytes = 766;
 constexpr int GiveUpAfterMs = 5000;
 
 // What the screen shows of the window: only what was really drawn there.
-QPixmap onScreen(QWidget& window)
-{
-    return QGuiApplication::primaryScreen()->grabWindow(window.winId());
-}
+QPixmap onScreen(QWidget& window) { return QGuiApplication::primaryScreen()->grabWindow(window.winId()); }
 
 // Takes the flying picture when the credit line is three steps in, and the
 // finished one once the animation has handed control back.
@@ -57,8 +54,8 @@ protected:
                                 mOut.filePath("about-box-flying.png"));
         if (watched == &mForm.imgPict && mForm.imgPict.Left() == 120)
             QTimer::singleShot(0, &mForm, [this] {
-                finished = reportShot(onScreen(mForm).save(mOut.filePath("about-box.png")),
-                                      mOut.filePath("about-box.png"));
+                finished =
+                    reportShot(onScreen(mForm).save(mOut.filePath("about-box.png")), mOut.filePath("about-box.png"));
                 mForm.cmdOK.click();
             });
         return false;
@@ -98,8 +95,7 @@ QString libraryIcon(const QDir& programFolder, const QTemporaryDir& scratch)
 bool shootInputBox(const QDir& out, const QString& icon)
 {
     rt::ComPtr<plainbox::CInputBox> input(new plainbox::CInputBox);
-    input->SetInfo(QStringLiteral("New Group"), icon,
-                   QStringLiteral("Type a name for the new group of items:"),
+    input->SetInfo(QStringLiteral("New Group"), icon, QStringLiteral("Type a name for the new group of items:"),
                    QStringLiteral("Tools"));
     return shoot(*input.get(), input->form(), out.filePath(QStringLiteral("input-box.png")));
 }
@@ -111,8 +107,7 @@ bool shootPlainAboutBox(const QDir& out, const QString& icon)
                    QStringLiteral("Fenwright Software"),
                    QStringLiteral("A launcher bar that waits at the edge of the screen and "
                                   "slides out when you need it."));
-    return shoot(*about.get(), about->form(),
-                 out.filePath(QStringLiteral("plain-about-box.png")));
+    return shoot(*about.get(), about->form(), out.filePath(QStringLiteral("plain-about-box.png")));
 }
 
 }  // namespace

@@ -33,14 +33,12 @@ int main(int argc, char** argv)
     {
         rt::ComPtr<kestrel98::CProperty> dialog(new kestrel98::CProperty);
         dialog->setItemInfo(QStringLiteral("My Computer|Everything on this machine"));
-        ok &=
-            shoot(*dialog.get(), dialog->form(), out.filePath(QStringLiteral("item-property.png")));
+        ok &= shoot(*dialog.get(), dialog->form(), out.filePath(QStringLiteral("item-property.png")));
     }
     {
         rt::ComPtr<kestrel98::CGroup> dialog(new kestrel98::CGroup);
         dialog->setItemInfo(QStringLiteral("group|Tools|:"));
-        ok &= shoot(*dialog.get(), dialog->form(),
-                    out.filePath(QStringLiteral("group-property.png")));
+        ok &= shoot(*dialog.get(), dialog->form(), out.filePath(QStringLiteral("group-property.png")));
     }
     return ok ? 0 : 1;
 }

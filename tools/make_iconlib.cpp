@@ -43,7 +43,7 @@ constexpr uint32_t IconDirEntryBytes = 16;
 constexpr uint32_t BitmapHeaderBytes = 40;
 constexpr uint32_t PaletteBytes = PaletteRgb.size() * 4;
 constexpr uint32_t ColourRowBytes = Side / 2;  // 4 bits a pixel; already a multiple of 4
-constexpr uint32_t MaskRowBytes = Side / 8;    // 1 bit a pixel; already a multiple of 4
+constexpr uint32_t MaskRowBytes = Side / 8;  // 1 bit a pixel; already a multiple of 4
 constexpr uint32_t PixelBytes = (ColourRowBytes + MaskRowBytes) * Side;
 constexpr uint32_t ImageBytes = BitmapHeaderBytes + PaletteBytes + PixelBytes;
 constexpr uint32_t RecordBytes = IconDirBytes + IconDirEntryBytes + ImageBytes;
@@ -87,8 +87,7 @@ Pixels readArt(const std::string& path)
 {
     const std::vector<std::string> lines = readLines(path);
     if (lines.size() != Side)
-        throw ArtError(path + ": expected " + std::to_string(Side) + " lines, found " +
-                       std::to_string(lines.size()));
+        throw ArtError(path + ": expected " + std::to_string(Side) + " lines, found " + std::to_string(lines.size()));
     Pixels pixels{};
     for (int y = 0; y < Side; ++y) {
         const std::string where = path + ":" + std::to_string(y + 1);
@@ -123,7 +122,7 @@ void putIconHeaders(std::string& out)
     putU8(out, Side);
     putU8(out, Side);
     putU8(out, PaletteRgb.size());
-    putU8(out, 0);   // reserved
+    putU8(out, 0);  // reserved
     putU16(out, 1);  // planes
     putU16(out, 4);  // bits a pixel
     putU32(out, ImageBytes);
@@ -148,8 +147,8 @@ void putBitmapHeader(std::string& out)
 void putPalette(std::string& out)
 {
     for (uint32_t rgb : PaletteRgb) {
-        putU8(out, rgb);        // blue
-        putU8(out, rgb >> 8);   // green
+        putU8(out, rgb);  // blue
+        putU8(out, rgb >> 8);  // green
         putU8(out, rgb >> 16);  // red
         putU8(out, 0);
     }

@@ -4,8 +4,8 @@
 
 #include "standard/CInputBox.h"
 
-#include <QApplication>
 #include <cstdio>
+#include <QApplication>
 
 int main(int argc, char** argv)
 {

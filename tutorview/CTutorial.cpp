@@ -1,8 +1,8 @@
 #include "tutorview/CTutorial.h"
 
+#include "runtime/forms/Interaction.h"
 #include "tutorview/TutorialViewer.h"
 #include "tutorview/TutorialWindow.h"
-#include "runtime/forms/Interaction.h"
 
 #include <QApplication>
 
@@ -104,7 +104,7 @@ K98_EXPORT rt::Component* k98CreateInstance(const char* classIdOrProgId)
 {
     const QString id = QString::fromUtf8(classIdOrProgId ? classIdOrProgId : "");
     const bool known = QUuid::fromString(id) == tutorview::ClassId ||
-                       id.compare(QLatin1String(tutorview::ProgId), Qt::CaseInsensitive) == 0;
+        id.compare(QLatin1String(tutorview::ProgId), Qt::CaseInsensitive) == 0;
     if (!known)
         return nullptr;
     try {

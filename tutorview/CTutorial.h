@@ -1,8 +1,8 @@
 #pragma once
 // The tutorial viewer's one class; its calls are described in TutorialViewer.h.
 
-#include "tutorview/TutorialFile.h"
 #include "runtime/components/Component.h"
+#include "tutorview/TutorialFile.h"
 
 namespace tutorview {
 

@@ -103,9 +103,6 @@ void TutorialFile::endParagraph(QString& paragraph)
     paragraph.clear();
 }
 
-bool TutorialFile::lastPageHasText() const
-{
-    return mPages.isEmpty() || !mPages.last().paragraphs.isEmpty();
-}
+bool TutorialFile::lastPageHasText() const { return mPages.isEmpty() || !mPages.last().paragraphs.isEmpty(); }
 
 }  // namespace tutorview

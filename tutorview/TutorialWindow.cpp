@@ -30,8 +30,7 @@ QPushButton* button(const QString& text, const QString& objectName)
 
 }  // namespace
 
-TutorialWindow::TutorialWindow(const QString& title, const QList<TutorialFile::Page>& pages,
-                               QWidget* parent)
+TutorialWindow::TutorialWindow(const QString& title, const QList<TutorialFile::Page>& pages, QWidget* parent)
     : QDialog(parent), mPages(pages)
 {
     setWindowTitle(title);

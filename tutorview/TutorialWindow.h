@@ -15,8 +15,7 @@ class TutorialWindow : public QDialog {
     Q_OBJECT
 public:
     // pages must not be empty.
-    TutorialWindow(const QString& title, const QList<TutorialFile::Page>& pages,
-                   QWidget* parent = nullptr);
+    TutorialWindow(const QString& title, const QList<TutorialFile::Page>& pages, QWidget* parent = nullptr);
 
     int currentPage() const { return mCurrent; }
 

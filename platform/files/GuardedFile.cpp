@@ -100,8 +100,8 @@ bool replaceFile(const QString& path, const QByteArray& bytes)
         return false;
     struct stat existing {};
     const bool ok = (::stat(target.constData(), &existing) != 0 || ::fchmod(fd.get(), existing.st_mode & 07777) == 0) &&
-                    writeWhole(fd.get(), bytes) && ::fsync(fd.get()) == 0 && ::close(fd.release()) == 0 &&
-                    ::rename(temporary.constData(), target.constData()) == 0;
+        writeWhole(fd.get(), bytes) && ::fsync(fd.get()) == 0 && ::close(fd.release()) == 0 &&
+        ::rename(temporary.constData(), target.constData()) == 0;
     if (!ok) {
         ::unlink(temporary.constData());
         return false;

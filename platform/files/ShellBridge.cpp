@@ -1,7 +1,7 @@
 #include "platform/files/ShellBridge.h"
 
-#include "platform/Platform.h"
 #include "platform/files/ShellLink.h"
+#include "platform/Platform.h"
 
 namespace shellbridge {
 

@@ -34,8 +34,7 @@ enum LinkFlag : quint32 {
 };
 
 // The counted strings that follow the link info, in the order they are stored.
-constexpr LinkFlag kStringDataOrder[] = {HasName, HasRelativePath, HasWorkingDir, HasArguments,
-                                         HasIconLocation};
+constexpr LinkFlag kStringDataOrder[] = {HasName, HasRelativePath, HasWorkingDir, HasArguments, HasIconLocation};
 
 // Link info: its header fields (from the start of the block) and flag.
 constexpr qsizetype kLinkInfoFlagsAt = 0x08;
@@ -74,8 +73,8 @@ public:
 
     bool startsWithLinkHeader() const
     {
-        return u32(0) == quint32(kHeaderSize) && holds(0, kHeaderSize)
-               && std::memcmp(mData.constData() + 4, kLinkClsid, sizeof kLinkClsid) == 0;
+        return u32(0) == quint32(kHeaderSize) && holds(0, kHeaderSize) &&
+            std::memcmp(mData.constData() + 4, kLinkClsid, sizeof kLinkClsid) == 0;
     }
 
     // Zero-terminated text in the system code page, the zero before `end`.
@@ -125,8 +124,8 @@ struct LinkInfo {
 
 // A string of the link info by its offset from the start of the block; an
 // offset of 0 stands for an absent string.
-std::optional<QString> linkInfoString(const LinkBytes& bytes, qsizetype start, qsizetype headerSize,
-                                      qsizetype size, quint32 offset, bool unicode)
+std::optional<QString> linkInfoString(const LinkBytes& bytes, qsizetype start, qsizetype headerSize, qsizetype size,
+                                      quint32 offset, bool unicode)
 {
     if (offset == 0)
         return QString();
@@ -138,8 +137,7 @@ std::optional<QString> linkInfoString(const LinkBytes& bytes, qsizetype start, q
 
 // The local path is the local base path followed by the common path suffix,
 // each preferably from its Unicode variant.
-std::optional<QString> linkInfoLocalPath(const LinkBytes& bytes, qsizetype start,
-                                         qsizetype headerSize, qsizetype size)
+std::optional<QString> linkInfoLocalPath(const LinkBytes& bytes, qsizetype start, qsizetype headerSize, qsizetype size)
 {
     auto pick = [&](qsizetype ansiField, qsizetype unicodeField) -> std::optional<QString> {
         if (headerSize >= kLinkInfoUnicodeHeader) {
@@ -150,8 +148,7 @@ std::optional<QString> linkInfoLocalPath(const LinkBytes& bytes, qsizetype start
         return linkInfoString(bytes, start, headerSize, size, *bytes.u32(start + ansiField), false);
     };
     const std::optional<QString> base = pick(kLocalBasePathOffsetAt, kLocalBasePathUnicodeOffsetAt);
-    const std::optional<QString> suffix =
-        pick(kCommonPathSuffixOffsetAt, kCommonPathSuffixUnicodeOffsetAt);
+    const std::optional<QString> suffix = pick(kCommonPathSuffixOffsetAt, kCommonPathSuffixUnicodeOffsetAt);
     if (!base || !suffix)
         return std::nullopt;
     return *base + *suffix;
@@ -161,8 +158,7 @@ std::optional<LinkInfo> readLinkInfo(const LinkBytes& bytes, qsizetype start)
 {
     const std::optional<quint32> size = bytes.u32(start);
     const std::optional<quint32> headerSize = bytes.u32(start + 4);
-    if (!size || !headerSize || *headerSize < kLinkInfoMinHeader || *headerSize > *size
-        || !bytes.holds(start, *size))
+    if (!size || !headerSize || *headerSize < kLinkInfoMinHeader || *headerSize > *size || !bytes.holds(start, *size))
         return std::nullopt;
     LinkInfo info;
     info.size = *size;
@@ -234,9 +230,8 @@ QString linkTargetFromBytes(const QByteArray& data, const QString& linkFolder)
     if (!parts->localPath.isEmpty())
         target = withSlashes(parts->localPath);
     else if (!parts->relativePath.isEmpty())
-        target = QDir::cleanPath(linkFolder.isEmpty()
-                                     ? withSlashes(parts->relativePath)
-                                     : QDir(linkFolder).filePath(withSlashes(parts->relativePath)));
+        target = QDir::cleanPath(linkFolder.isEmpty() ? withSlashes(parts->relativePath)
+                                                      : QDir(linkFolder).filePath(withSlashes(parts->relativePath)));
     // A file name cannot hold a zero character: such a target names nothing.
     if (target.contains(QChar(0)))
         return QString();

@@ -30,8 +30,7 @@ bool ensurePrivateFolder(const QByteArray& path)
 
 QString privateFolderUnder(const QString& base)
 {
-    const QByteArray path =
-        QDir(base).filePath(QStringLiteral("kestrel98-%1").arg(::getuid())).toLocal8Bit();
+    const QByteArray path = QDir(base).filePath(QStringLiteral("kestrel98-%1").arg(::getuid())).toLocal8Bit();
     if (ensurePrivateFolder(path))
         return QString::fromLocal8Bit(path) + QLatin1Char('/');
     return QString();

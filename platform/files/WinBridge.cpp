@@ -57,8 +57,8 @@ QString installedSettingsEntry(const SettingsEntry (&candidates)[N])
     for (const SettingsEntry& entry : candidates)
         ordered.push_back(&entry);
     std::stable_sort(ordered.begin(), ordered.end(), [&](const SettingsEntry* a, const SettingsEntry* b) {
-        return desktops.contains(QLatin1String(a->desktop), Qt::CaseInsensitive)
-               && !desktops.contains(QLatin1String(b->desktop), Qt::CaseInsensitive);
+        return desktops.contains(QLatin1String(a->desktop), Qt::CaseInsensitive) &&
+            !desktops.contains(QLatin1String(b->desktop), Qt::CaseInsensitive);
     });
     for (const SettingsEntry* entry : ordered) {
         const QString path =
@@ -79,8 +79,7 @@ QString desktopFolder()
 // The user's own fonts first, then the system's.
 QString fontsFolder()
 {
-    const QStringList dataFolders =
-        QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    const QStringList dataFolders = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
     QStringList candidates;
     if (!dataFolders.isEmpty())
         candidates << dataFolders.first() + QLatin1String("/fonts");
@@ -236,8 +235,7 @@ QPixmap themedPixmap(const QIcon& icon, int size)
     const QPixmap pixmap = icon.pixmap(size, size);
     if (pixmap.isNull() || pixmap.size() == QSize(size, size))
         return pixmap;
-    return icon.pixmap(4 * size, 4 * size)
-        .scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return icon.pixmap(4 * size, 4 * size).scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 // Both sizes are rendered now, so the icon stays whole whatever becomes of

@@ -1,9 +1,9 @@
 #include "platform/icons/FileIcons.h"
 
-#include "platform/launch/DesktopEntry.h"
 #include "platform/icons/NamedIcon.h"
-#include "platform/launch/StartKind.h"
 #include "platform/icons/XSettings.h"
+#include "platform/launch/DesktopEntry.h"
+#include "platform/launch/StartKind.h"
 
 #include <QApplication>
 #include <QDir>

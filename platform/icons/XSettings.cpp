@@ -74,8 +74,8 @@ QString xsettingsString(const QByteArray& data, const QByteArray& name)
         quint16 nameLength = 0;
         QByteArray settingName;
         quint32 lastChange = 0;
-        if (!reader.byte(type) || !reader.skip(1) || !reader.card(nameLength)
-            || !reader.bytes(nameLength, settingName) || !reader.card(lastChange))
+        if (!reader.byte(type) || !reader.skip(1) || !reader.card(nameLength) ||
+            !reader.bytes(nameLength, settingName) || !reader.card(lastChange))
             return QString();
         if (type == String) {
             quint32 length = 0;

@@ -29,9 +29,9 @@ bool activateApplication(const QString& applicationId, const QString& startupId,
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (applicationId.isEmpty() || !bus.isConnected())
         return false;
-    QDBusMessage call = QDBusMessage::createMethodCall(applicationId, applicationObjectPath(applicationId),
-                                                       QStringLiteral("org.freedesktop.Application"),
-                                                       QStringLiteral("Activate"));
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(applicationId, applicationObjectPath(applicationId),
+                                       QStringLiteral("org.freedesktop.Application"), QStringLiteral("Activate"));
     QVariantMap platformData;
     if (!startupId.isEmpty())
         platformData.insert(QStringLiteral("desktop-startup-id"), startupId);

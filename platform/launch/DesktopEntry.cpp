@@ -60,8 +60,7 @@ public:
     {
         const QString locale = QLocale().name();  // "de_AT"
         mWanted << QStringLiteral("Name[%1]").arg(locale)
-                << QStringLiteral("Name[%1]").arg(locale.section(QLatin1Char('_'), 0, 0))
-                << QStringLiteral("Name");
+                << QStringLiteral("Name[%1]").arg(locale.section(QLatin1Char('_'), 0, 0)) << QStringLiteral("Name");
     }
 
     void offer(const QString& key, const QString& value)
@@ -130,12 +129,10 @@ DesktopEntry readDesktopEntry(const QString& file)
 {
     DesktopEntry entry;
     QFile input(file);
-    if (!QFileInfo(file).isFile() || input.size() > kMaxDesktopEntryBytes
-        || !input.open(QIODevice::ReadOnly))
+    if (!QFileInfo(file).isFile() || input.size() > kMaxDesktopEntryBytes || !input.open(QIODevice::ReadOnly))
         return entry;
     entry.file = QFileInfo(file).absoluteFilePath();
-    const QStringList lines =
-        QString::fromUtf8(input.read(kMaxDesktopEntryBytes)).split(QLatin1Char('\n'));
+    const QStringList lines = QString::fromUtf8(input.read(kMaxDesktopEntryBytes)).split(QLatin1Char('\n'));
     bool inMainGroup = false;
     NameChooser name;
     for (const QString& rawLine : lines) {

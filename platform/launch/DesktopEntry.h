@@ -8,7 +8,7 @@ namespace platform {
 
 struct DesktopEntry {
     bool readable = false;  // false: no such file, too large, or no [Desktop Entry] group
-    QString file;           // absolute path of the entry itself
+    QString file;  // absolute path of the entry itself
     QString type;
     QString name;  // in the user's language when the entry has it
     QString exec;

@@ -3,15 +3,15 @@
 // quoting rules and field codes. No files or URLs are handed over, so %f %F
 // %u %U expand to nothing.
 
-#include <QStringList>
 #include <optional>
+#include <QStringList>
 
 namespace platform {
 
 // What the field codes %i, %c and %k stand for.
 struct ExecContext {
-    QString icon;       // %i: "--icon" and this, when not empty
-    QString name;       // %c: the entry's name in the user's language
+    QString icon;  // %i: "--icon" and this, when not empty
+    QString name;  // %c: the entry's name in the user's language
     QString entryFile;  // %k: the entry's own location
 };
 

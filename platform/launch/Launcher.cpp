@@ -1,9 +1,9 @@
 #include "platform/launch/Launcher.h"
 
 #include "platform/launch/ApplicationActivation.h"
-#include "platform/Platform.h"
 #include "platform/launch/ShellLaunch.h"
 #include "platform/launch/StartupNotification.h"
+#include "platform/Platform.h"
 
 namespace platform {
 

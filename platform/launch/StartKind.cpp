@@ -26,7 +26,8 @@ bool startsWithInterpreterLine(const QString& path)
 
 bool isShellScriptByName(const QString& path)
 {
-    return QMimeDatabase().mimeTypeForFile(path, QMimeDatabase::MatchExtension)
+    return QMimeDatabase()
+        .mimeTypeForFile(path, QMimeDatabase::MatchExtension)
         .inherits(QStringLiteral("application/x-shellscript"));
 }
 

@@ -7,10 +7,10 @@
 namespace platform {
 
 enum class StartKind {
-    Nothing,       // no such file
-    Run,           // a native program, or a script that names its interpreter
+    Nothing,  // no such file
+    Run,  // a native program, or a script that names its interpreter
     RunWithShell,  // an executable shell script without "#!"
-    Open,          // everything else: the desktop's default application
+    Open,  // everything else: the desktop's default application
 };
 
 StartKind startKindFor(const QString& path);

@@ -13,8 +13,8 @@ struct KnownTerminal {
 
 // Those that take something other than "-e" say so.
 const KnownTerminal kKnownTerminals[] = {
-    {"gnome-terminal", "--"}, {"konsole", "-e"}, {"xfce4-terminal", "-x"}, {"mate-terminal", "-x"},
-    {"lxterminal", "-e"},     {"alacritty", "-e"}, {"kitty", "--"},       {"foot", "--"},
+    {"gnome-terminal", "--"}, {"konsole", "-e"},   {"xfce4-terminal", "-x"}, {"mate-terminal", "-x"},
+    {"lxterminal", "-e"},     {"alacritty", "-e"}, {"kitty", "--"},          {"foot", "--"},
     {"urxvt", "-e"},          {"xterm", "-e"},
 };
 

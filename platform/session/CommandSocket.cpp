@@ -33,15 +33,9 @@ bool sendWhole(int fd, const QByteArray& data)
 
 }  // namespace
 
-bool isBarCommand(const QByteArray& word)
-{
-    return word == "show" || word == "hide" || word == "toggle";
-}
+bool isBarCommand(const QByteArray& word) { return word == "show" || word == "hide" || word == "toggle"; }
 
-QString commandSocketPath()
-{
-    return privateRuntimeFolder() + QStringLiteral("kestrel2-%1.socket").arg(displayTag());
-}
+QString commandSocketPath() { return privateRuntimeFolder() + QStringLiteral("kestrel2-%1.socket").arg(displayTag()); }
 
 bool sendBarCommand(const QString& path, const QByteArray& word)
 {
@@ -54,8 +48,8 @@ bool sendBarCommand(const QString& path, const QByteArray& word)
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0)
         return false;
-    const bool sent = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0 &&
-                      sendWhole(fd, word + '\n');
+    const bool sent =
+        ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0 && sendWhole(fd, word + '\n');
     ::close(fd);
     return sent;
 }

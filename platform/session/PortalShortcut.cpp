@@ -70,8 +70,7 @@ void PortalShortcut::bind(const QString& description, const QString& trigger)
             SLOT(sessionCreated(uint, QVariantMap)));
 }
 
-void PortalShortcut::request(const QString& method, QVariantList arguments, QVariantMap options,
-                             const char* answerSlot)
+void PortalShortcut::request(const QString& method, QVariantList arguments, QVariantMap options, const char* answerSlot)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     const QString token = QStringLiteral("kestrel98_%1_%2").arg(::getpid()).arg(++mRequests);
@@ -80,8 +79,8 @@ void PortalShortcut::request(const QString& method, QVariantList arguments, QVar
     sender.replace(QLatin1Char('.'), QLatin1Char('_'));
     const QString requestPath = kPath + QStringLiteral("/request/") + sender + QLatin1Char('/') + token;
     if (answerSlot)
-        bus.connect(kService, requestPath, QStringLiteral("org.freedesktop.portal.Request"),
-                    QStringLiteral("Response"), this, answerSlot);
+        bus.connect(kService, requestPath, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"),
+                    this, answerSlot);
     options.insert(QStringLiteral("handle_token"), token);
     arguments << options;
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, method);
@@ -107,12 +106,10 @@ void PortalShortcut::sessionCreated(uint response, const QVariantMap& results)
         {kShortcutId,
          {{QStringLiteral("description"), mDescription}, {QStringLiteral("preferred_trigger"), mTrigger}}}};
     request(QStringLiteral("BindShortcuts"),
-            {QVariant::fromValue(QDBusObjectPath(mSession)), QVariant::fromValue(shortcuts), QString()}, {},
-            nullptr);
+            {QVariant::fromValue(QDBusObjectPath(mSession)), QVariant::fromValue(shortcuts), QString()}, {}, nullptr);
 }
 
-void PortalShortcut::activated(const QDBusObjectPath& session, const QString& shortcut, qulonglong,
-                               const QVariantMap&)
+void PortalShortcut::activated(const QDBusObjectPath& session, const QString& shortcut, qulonglong, const QVariantMap&)
 {
     if (session.path() == mSession && shortcut == kShortcutId && OnActivated)
         OnActivated();

@@ -87,8 +87,7 @@ void onShutdownRequest(std::function<void()> handler)
         notifier->setEnabled(false);
         runOnce();
     });
-    QObject::connect(qGuiApp, &QGuiApplication::commitDataRequest, qGuiApp,
-                     [runOnce](QSessionManager&) { runOnce(); });
+    QObject::connect(qGuiApp, &QGuiApplication::commitDataRequest, qGuiApp, [runOnce](QSessionManager&) { runOnce(); });
     struct sigaction action {};
     action.sa_handler = wakeOnSignal;
     sigemptyset(&action.sa_mask);

@@ -3,11 +3,11 @@
 // messages to trap (dispatch 1), it raises OnTrap once for each such message
 // that reaches the window: hotkeys and dropped files.
 
+#include <functional>
 #include <QObject>
 #include <QPointer>
 #include <QSet>
 #include <QWidget>
-#include <functional>
 
 namespace platform {
 

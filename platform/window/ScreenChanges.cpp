@@ -20,15 +20,13 @@ void watchScreenChanges(QObject* context, std::function<void()> changed)
     auto follow = [settle, resized](QScreen* primary) {
         QObject::disconnect(*resized);
         if (primary)
-            *resized = QObject::connect(primary, &QScreen::geometryChanged, settle,
-                                        qOverload<>(&QTimer::start));
+            *resized = QObject::connect(primary, &QScreen::geometryChanged, settle, qOverload<>(&QTimer::start));
     };
     follow(QGuiApplication::primaryScreen());
-    QObject::connect(qGuiApp, &QGuiApplication::primaryScreenChanged, settle,
-                     [follow, settle](QScreen* primary) {
-                         follow(primary);
-                         settle->start();
-                     });
+    QObject::connect(qGuiApp, &QGuiApplication::primaryScreenChanged, settle, [follow, settle](QScreen* primary) {
+        follow(primary);
+        settle->start();
+    });
 }
 
 }  // namespace platform

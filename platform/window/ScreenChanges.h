@@ -2,8 +2,8 @@
 // Tells when the bar's monitor changes under it: resized, or another monitor
 // made primary (the primary one removed included).
 
-#include <QObject>
 #include <functional>
+#include <QObject>
 
 namespace platform {
 

@@ -16,7 +16,9 @@ class WindowMessageEvent : public QEvent {
 public:
     static QEvent::Type eventType();
     WindowMessageEvent(int message, qintptr wParam, qintptr lParam)
-        : QEvent(eventType()), message(message), wParam(wParam), lParam(lParam) {}
+        : QEvent(eventType()), message(message), wParam(wParam), lParam(lParam)
+    {
+    }
     const int message;
     const qintptr wParam;
     const qintptr lParam;

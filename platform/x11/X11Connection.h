@@ -22,17 +22,13 @@ inline xcb_connection_t* connection()
     return x11 ? x11->connection() : nullptr;
 }
 
-inline xcb_screen_t* firstScreen(xcb_connection_t* conn)
-{
-    return xcb_setup_roots_iterator(xcb_get_setup(conn)).data;
-}
+inline xcb_screen_t* firstScreen(xcb_connection_t* conn) { return xcb_setup_roots_iterator(xcb_get_setup(conn)).data; }
 
 // The atom of a name, or XCB_ATOM_NONE.
 inline xcb_atom_t internAtom(xcb_connection_t* conn, const char* name)
 {
     ReplyPtr<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(conn, xcb_intern_atom(conn, 0, uint16_t(std::strlen(name)), name), nullptr),
-        &std::free);
+        xcb_intern_atom_reply(conn, xcb_intern_atom(conn, 0, uint16_t(std::strlen(name)), name), nullptr), &std::free);
     return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 

@@ -71,9 +71,12 @@ xcb_keycode_t keycodeOf(xcb_connection_t* conn, uint32_t keysym)
 uint16_t xModifiers(int modifiers)
 {
     uint16_t mask = 0;
-    if (modifiers & MOD_ALT) mask |= XCB_MOD_MASK_1;
-    if (modifiers & MOD_CONTROL) mask |= XCB_MOD_MASK_CONTROL;
-    if (modifiers & MOD_SHIFT) mask |= XCB_MOD_MASK_SHIFT;
+    if (modifiers & MOD_ALT)
+        mask |= XCB_MOD_MASK_1;
+    if (modifiers & MOD_CONTROL)
+        mask |= XCB_MOD_MASK_CONTROL;
+    if (modifiers & MOD_SHIFT)
+        mask |= XCB_MOD_MASK_SHIFT;
     return mask;
 }
 
@@ -127,7 +130,7 @@ private:
             return reinterpret_cast<const xcb_mapping_notify_event_t*>(event)->request == XCB_MAPPING_KEYBOARD;
         // An XKB event carries its kind in its second byte.
         return xkbEvent != 0 && type == xkbEvent &&
-               (event->pad0 == kXkbNewKeyboardNotify || event->pad0 == kXkbMapNotify);
+            (event->pad0 == kXkbNewKeyboardNotify || event->pad0 == kXkbMapNotify);
     }
 
     // A layout switch sends several notices; the grabs are redone once after them.
@@ -136,7 +139,8 @@ private:
         if (mRegrabPending)
             return;
         mRegrabPending = true;
-        QMetaObject::invokeMethod(qGuiApp, [this] { regrab(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            qGuiApp, [this] { regrab(); }, Qt::QueuedConnection);
     }
 
     void regrab()
@@ -183,8 +187,8 @@ bool grabAll(xcb_connection_t* conn, const Grab& grab)
     const xcb_window_t root = rootWindow(conn);
     bool granted = true;
     for (uint16_t variant : kLockVariants) {
-        auto cookie = xcb_grab_key_checked(conn, 1, root, grab.modifiers | variant, grab.keycode,
-                                           XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
+        auto cookie = xcb_grab_key_checked(conn, 1, root, grab.modifiers | variant, grab.keycode, XCB_GRAB_MODE_ASYNC,
+                                           XCB_GRAB_MODE_ASYNC);
         if (xcb_generic_error_t* error = xcb_request_check(conn, cookie)) {
             // BadAccess: another program holds the key.
             granted = false;

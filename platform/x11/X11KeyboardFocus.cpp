@@ -11,8 +11,8 @@ using x11::connection;
 
 xcb_window_t focusWindow(xcb_connection_t* conn)
 {
-    x11::ReplyPtr<xcb_get_input_focus_reply_t> reply(xcb_get_input_focus_reply(conn, xcb_get_input_focus(conn), nullptr),
-                                                     &std::free);
+    x11::ReplyPtr<xcb_get_input_focus_reply_t> reply(
+        xcb_get_input_focus_reply(conn, xcb_get_input_focus(conn), nullptr), &std::free);
     return reply ? reply->focus : xcb_window_t(XCB_WINDOW_NONE);
 }
 
@@ -44,8 +44,7 @@ void returnFocusTo(quint64 window)
     xcb_connection_t* conn = connection();
     if (!conn || window == 0 || !isOurs(focusWindow(conn)))
         return;
-    auto cookie = xcb_set_input_focus_checked(conn, XCB_INPUT_FOCUS_PARENT, xcb_window_t(window),
-                                              XCB_CURRENT_TIME);
+    auto cookie = xcb_set_input_focus_checked(conn, XCB_INPUT_FOCUS_PARENT, xcb_window_t(window), XCB_CURRENT_TIME);
     // BadWindow or BadMatch: the window was closed or unmapped meanwhile.
     free(xcb_request_check(conn, cookie));
 }

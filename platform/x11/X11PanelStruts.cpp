@@ -18,8 +18,8 @@ std::vector<uint32_t> cardinals(xcb_connection_t* conn, xcb_get_property_cookie_
 }
 
 // Asks for up to `count` 32-bit values of a property.
-xcb_get_property_cookie_t askProperty(xcb_connection_t* conn, xcb_window_t window, xcb_atom_t property,
-                                      xcb_atom_t type, uint32_t count)
+xcb_get_property_cookie_t askProperty(xcb_connection_t* conn, xcb_window_t window, xcb_atom_t property, xcb_atom_t type,
+                                      uint32_t count)
 {
     return xcb_get_property(conn, 0, window, property, type, 0, count);
 }

@@ -65,8 +65,7 @@ xcb_window_t createMessageWindow(const Display& display)
 // The server's time now: a property change on our window reports it.
 xcb_timestamp_t serverTime(xcb_connection_t* connection, xcb_window_t window)
 {
-    xcb_change_property(connection, XCB_PROP_MODE_APPEND, window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 0,
-                        nullptr);
+    xcb_change_property(connection, XCB_PROP_MODE_APPEND, window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 0, nullptr);
     xcb_flush(connection);
     while (xcb_generic_event_t* event = xcb_wait_for_event(connection)) {
         const bool isChange = (event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY;
@@ -117,10 +116,7 @@ void send(const Display& display, const QByteArray& message)
 QString newStartupId(xcb_timestamp_t time)
 {
     static std::atomic<int> launches{0};
-    return QStringLiteral("kestrel2-%1-%2_TIME%3")
-        .arg(QCoreApplication::applicationPid())
-        .arg(++launches)
-        .arg(time);
+    return QStringLiteral("kestrel2-%1-%2_TIME%3").arg(QCoreApplication::applicationPid()).arg(++launches).arg(time);
 }
 
 }  // namespace
@@ -144,9 +140,8 @@ QString beginStartup(const StartupInfo& info)
         return QString();
     const xcb_window_t window = createMessageWindow(display);
     const QString id = newStartupId(serverTime(display.connection.get(), window));
-    QList<QPair<QByteArray, QString>> keys{{"ID", id},
-                                           {"NAME", info.name},
-                                           {"SCREEN", QString::number(display.screenNumber)}};
+    QList<QPair<QByteArray, QString>> keys{
+        {"ID", id}, {"NAME", info.name}, {"SCREEN", QString::number(display.screenNumber)}};
     if (!info.icon.isEmpty())
         keys.append({"ICON", info.icon});
     if (!info.program.isEmpty())

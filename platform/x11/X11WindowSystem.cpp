@@ -22,7 +22,7 @@ QByteArray platformToUse(const QByteArray& requested)
 bool inWaylandSession()
 {
     return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-           qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland");
+        qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland");
 }
 
 namespace {

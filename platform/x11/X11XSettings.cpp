@@ -20,12 +20,12 @@ constexpr uint32_t kMaxSettingsWords = 256 * 1024;
 
 xcb_window_t settingsOwner(xcb_connection_t* connection, int screenNumber)
 {
-    const xcb_atom_t selection = x11::internAtom(connection, ("_XSETTINGS_S" + QByteArray::number(screenNumber)).constData());
+    const xcb_atom_t selection =
+        x11::internAtom(connection, ("_XSETTINGS_S" + QByteArray::number(screenNumber)).constData());
     if (selection == XCB_ATOM_NONE)
         return XCB_WINDOW_NONE;
     ReplyPtr<xcb_get_selection_owner_reply_t> reply(
-        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, selection), nullptr),
-        &std::free);
+        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, selection), nullptr), &std::free);
     return reply ? reply->owner : xcb_window_t(XCB_WINDOW_NONE);
 }
 
@@ -42,10 +42,9 @@ QByteArray readXSettings()
     if (owner == XCB_WINDOW_NONE || property == XCB_ATOM_NONE)
         return QByteArray();
     ReplyPtr<xcb_get_property_reply_t> reply(
-        xcb_get_property_reply(connection,
-                               xcb_get_property(connection, 0, owner, property, XCB_GET_PROPERTY_TYPE_ANY, 0,
-                                                kMaxSettingsWords),
-                               nullptr),
+        xcb_get_property_reply(
+            connection,
+            xcb_get_property(connection, 0, owner, property, XCB_GET_PROPERTY_TYPE_ANY, 0, kMaxSettingsWords), nullptr),
         &std::free);
     if (!reply || reply->format != 8)
         return QByteArray();

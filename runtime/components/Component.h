@@ -4,10 +4,10 @@
 // either directly through their header (early bound) or by class id or ProgID
 // through the factory a shared library exports (late bound).
 
+#include <atomic>
 #include <QString>
 #include <QUuid>
 #include <QVariant>
-#include <atomic>
 
 namespace rt {
 

@@ -56,18 +56,24 @@ int mouseButtonOf(const QMouseEvent* event)
 int mouseButtonsHeld(const QMouseEvent* event)
 {
     int held = 0;
-    if (event->buttons() & Qt::LeftButton) held |= vbLeftButton;
-    if (event->buttons() & Qt::RightButton) held |= vbRightButton;
-    if (event->buttons() & Qt::MiddleButton) held |= vbMiddleButton;
+    if (event->buttons() & Qt::LeftButton)
+        held |= vbLeftButton;
+    if (event->buttons() & Qt::RightButton)
+        held |= vbRightButton;
+    if (event->buttons() & Qt::MiddleButton)
+        held |= vbMiddleButton;
     return held;
 }
 
 int shiftStateOf(Qt::KeyboardModifiers modifiers)
 {
     int shift = 0;
-    if (modifiers & Qt::ShiftModifier) shift |= vbShiftMask;
-    if (modifiers & Qt::ControlModifier) shift |= vbCtrlMask;
-    if (modifiers & Qt::AltModifier) shift |= vbAltMask;
+    if (modifiers & Qt::ShiftModifier)
+        shift |= vbShiftMask;
+    if (modifiers & Qt::ControlModifier)
+        shift |= vbCtrlMask;
+    if (modifiers & Qt::AltModifier)
+        shift |= vbAltMask;
     return shift;
 }
 
@@ -101,8 +107,8 @@ void Control::dispatchMouseMove(QMouseEvent* event)
         DragSession::track(event->globalPosition().toPoint());
         return;
     }
-    runHandler(MouseMove, mouseButtonsHeld(event), shiftStateOf(event->modifiers()),
-               twipsOf(event->position().x()), twipsOf(event->position().y()));
+    runHandler(MouseMove, mouseButtonsHeld(event), shiftStateOf(event->modifiers()), twipsOf(event->position().x()),
+               twipsOf(event->position().y()));
 }
 
 void Control::dispatchMouseRelease(QMouseEvent* event)
@@ -119,8 +125,8 @@ void Control::dispatchMouseRelease(QMouseEvent* event)
     if (!alive)
         return;
     // A click is a left press and release over the same control.
-    const bool clicked = mPressedLeft && button == vbLeftButton &&
-                         widget()->rect().contains(event->position().toPoint());
+    const bool clicked =
+        mPressedLeft && button == vbLeftButton && widget()->rect().contains(event->position().toPoint());
     mPressedLeft = false;
     if (clicked)
         runHandler(Click);

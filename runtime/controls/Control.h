@@ -5,10 +5,10 @@
 
 #include "runtime/TwipsBounds.h"
 
-#include <QPixmap>
-#include <QString>
 #include <cstdint>
 #include <functional>
+#include <QPixmap>
+#include <QString>
 
 class QWidget;
 class QMouseEvent;

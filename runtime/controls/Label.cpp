@@ -93,8 +93,8 @@ void Label::fitToCaption()
     const int border = mBorderStyle == 1 ? 2 : 0;
     if (mWordWrap) {
         const int width = std::max(1, toPixels(Width()) - border);
-        const QRect lines = metrics.boundingRect(QRect(0, 0, width, 0),
-                                                 Qt::TextWordWrap | Qt::TextShowMnemonic, mCaption);
+        const QRect lines =
+            metrics.boundingRect(QRect(0, 0, width, 0), Qt::TextWordWrap | Qt::TextShowMnemonic, mCaption);
         Move(Left(), Top(), Width(), toTwips(lines.height() + border));
         return;
     }

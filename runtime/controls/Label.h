@@ -3,8 +3,8 @@
 
 #include "runtime/controls/MouseForwardingControl.h"
 
-#include <QFont>
 #include <cstdint>
+#include <QFont>
 
 namespace rt {
 

@@ -3,8 +3,8 @@
 #include "runtime/OleColor.h"
 #include "runtime/Twips.h"
 
-#include <QPainter>
 #include <algorithm>
+#include <QPainter>
 
 namespace rt {
 

@@ -4,8 +4,8 @@
 
 #include "runtime/controls/MouseForwardingControl.h"
 
-#include <QImage>
 #include <cstdint>
+#include <QImage>
 
 namespace rt {
 

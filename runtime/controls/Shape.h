@@ -4,8 +4,8 @@
 
 #include "runtime/controls/Control.h"
 
-#include <QWidget>
 #include <cstdint>
+#include <QWidget>
 
 namespace rt {
 

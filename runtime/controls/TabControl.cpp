@@ -2,6 +2,7 @@
 
 #include "runtime/Twips.h"
 
+#include <algorithm>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -9,7 +10,6 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
-#include <algorithm>
 
 namespace rt {
 
@@ -153,17 +153,14 @@ void TabControl::paintTab(QPainter& painter, int index)
     const QString caption = mCaptions[index].trimmed();
     const QFont font = captionFont();
     painter.setFont(font);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::ButtonText));
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     const QString shown = QFontMetrics(font).elidedText(caption, Qt::ElideRight, textArea.width());
     painter.drawText(textArea, Qt::AlignCenter | Qt::TextShowMnemonic, shown);
 
     if (current && hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = QFontMetrics(font)
-                         .boundingRect(textArea, Qt::AlignCenter, shown)
-                         .adjusted(-2, -1, 2, 1);
+        focus.rect = QFontMetrics(font).boundingRect(textArea, Qt::AlignCenter, shown).adjusted(-2, -1, 2, 1);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
 }
@@ -196,14 +193,9 @@ void TabControl::mousePressEvent(QMouseEvent* event)
 void TabControl::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
-    case Qt::Key_Left:
-        setTab(mCurrent > 0 ? mCurrent - 1 : Tabs() - 1);
-        break;
-    case Qt::Key_Right:
-        setTab(mCurrent + 1 < Tabs() ? mCurrent + 1 : 0);
-        break;
-    default:
-        QWidget::keyPressEvent(event);
+    case Qt::Key_Left: setTab(mCurrent > 0 ? mCurrent - 1 : Tabs() - 1); break;
+    case Qt::Key_Right: setTab(mCurrent + 1 < Tabs() ? mCurrent + 1 : 0); break;
+    default: QWidget::keyPressEvent(event);
     }
 }
 

@@ -6,11 +6,11 @@
 
 #include "runtime/controls/Control.h"
 
+#include <cstdint>
 #include <QFont>
 #include <QRect>
 #include <QStringList>
 #include <QWidget>
-#include <cstdint>
 
 class QPainter;
 

@@ -8,8 +8,7 @@ TimerClock* installedClock = nullptr;
 
 int effectiveInterval(int requested)
 {
-    return requested > 0 && requested < MinimumEffectiveInterval ? MinimumEffectiveInterval
-                                                                  : requested;
+    return requested > 0 && requested < MinimumEffectiveInterval ? MinimumEffectiveInterval : requested;
 }
 
 void setTimerClock(TimerClock* clock) { installedClock = clock; }

@@ -2,9 +2,9 @@
 // A timer control: raises Tick every Interval milliseconds while Enabled.
 // An interval of 0 never ticks.
 
+#include <functional>
 #include <QObject>
 #include <QTimer>
-#include <functional>
 
 namespace rt {
 

@@ -7,8 +7,7 @@ namespace rt {
 
 bool CommonDialog::ShowOpen(QWidget* owner)
 {
-    const platform::FileChoice choice =
-        platform::services().openFileDialog(owner, DialogTitle, Filter, InitDir);
+    const platform::FileChoice choice = platform::services().openFileDialog(owner, DialogTitle, Filter, InitDir);
     if (!choice.accepted)
         return false;
     FileName = choice.file;

@@ -2,8 +2,8 @@
 // The common dialog of a form: the file-open and colour pickers with the
 // settings they keep between calls. It has no window of its own.
 
-#include <QString>
 #include <cstdint>
+#include <QString>
 
 class QWidget;
 

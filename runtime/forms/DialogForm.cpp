@@ -12,8 +12,7 @@ namespace rt {
 
 DialogForm::DialogForm(QWidget* parent) : Form(parent)
 {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(pointFont(QStringLiteral("MS Sans Serif"), 8.25));
 }
 
@@ -56,12 +55,10 @@ void DialogForm::setAccessKey(Label& label, QWidget& target)
     if (key.isEmpty())
         return;
     auto* shortcut = new QShortcut(key, this);
-    connect(shortcut, &QShortcut::activated, &target,
-            [&target] { target.setFocus(Qt::ShortcutFocusReason); });
+    connect(shortcut, &QShortcut::activated, &target, [&target] { target.setFocus(Qt::ShortcutFocusReason); });
 }
 
-void DialogForm::place(Control& control, const QString& name, int32_t left, int32_t top,
-                       int32_t width, int32_t height)
+void DialogForm::place(Control& control, const QString& name, int32_t left, int32_t top, int32_t width, int32_t height)
 {
     control.widget()->setObjectName(name);
     control.Name = name;
@@ -91,8 +88,7 @@ void DialogForm::Form_KeyDown(int& KeyCode, int&)
     if (KeyCode == 13) {
         if (!press(dynamic_cast<CommandButton*>(focusWidget())))
             press(mDefault);
-    }
-    else if (KeyCode == 27)
+    } else if (KeyCode == 27)
         press(mCancel);
 }
 

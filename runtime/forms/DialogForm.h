@@ -40,8 +40,7 @@ public:
 
 protected:
     // Names a control and puts it in its place (twips).
-    static void place(Control& control, const QString& name, int32_t left, int32_t top,
-                      int32_t width, int32_t height);
+    static void place(Control& control, const QString& name, int32_t left, int32_t top, int32_t width, int32_t height);
 
     void showEvent(QShowEvent* event) override;
     void Form_KeyDown(int& KeyCode, int& Shift) override;

@@ -5,9 +5,9 @@
 
 #include "runtime/TwipsBounds.h"
 
+#include <cstdint>
 #include <QImage>
 #include <QWidget>
-#include <cstdint>
 
 namespace rt {
 

@@ -2,8 +2,8 @@
 // The runtime's dialogs and screen facts: message boxes, the beep, the
 // pointer and the primary screen in twips.
 
-#include <QString>
 #include <cstdint>
+#include <QString>
 
 class QWidget;
 
@@ -29,7 +29,7 @@ void Beep();
 void ShowModal(QWidget* form);
 
 namespace Screen {
-int32_t Width();   // twips
+int32_t Width();  // twips
 int32_t Height();  // twips
 }  // namespace Screen
 

@@ -3,8 +3,8 @@
 // visible flags, sub-entries, and the Click it runs. A top-level entry is a
 // popup menu whose own caption is never shown.
 
-#include <QString>
 #include <functional>
+#include <QString>
 #include <vector>
 
 namespace rt {

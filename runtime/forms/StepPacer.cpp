@@ -6,10 +6,7 @@ namespace rt {
 
 namespace {
 
-std::chrono::nanoseconds steadyNow()
-{
-    return std::chrono::steady_clock::now().time_since_epoch();
-}
+std::chrono::nanoseconds steadyNow() { return std::chrono::steady_clock::now().time_since_epoch(); }
 
 void sleepFor(std::chrono::nanoseconds duration) { std::this_thread::sleep_for(duration); }
 

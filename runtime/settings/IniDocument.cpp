@@ -14,10 +14,7 @@ namespace {
 
 // ---- Names ----------------------------------------------------------------
 
-QString percentEncoded(QChar c)
-{
-    return u'%' + QString::number(c.unicode(), 16).toUpper().rightJustified(2, u'0');
-}
+QString percentEncoded(QChar c) { return u'%' + QString::number(c.unicode(), 16).toUpper().rightJustified(2, u'0'); }
 
 int hexValue(QChar c)
 {
@@ -159,7 +156,10 @@ QString escapedText(const QString& text)
         }
         afterHexEscape = false;
         switch (u) {
-        case 0: escaped += QStringLiteral("\\0"); afterHexEscape = true; break;
+        case 0:
+            escaped += QStringLiteral("\\0");
+            afterHexEscape = true;
+            break;
         case '\a': escaped += QStringLiteral("\\a"); break;
         case '\b': escaped += QStringLiteral("\\b"); break;
         case '\f': escaped += QStringLiteral("\\f"); break;
@@ -168,7 +168,10 @@ QString escapedText(const QString& text)
         case '\t': escaped += QStringLiteral("\\t"); break;
         case '\v': escaped += QStringLiteral("\\v"); break;
         case '"':
-        case '\\': escaped += u'\\'; escaped += c; break;
+        case '\\':
+            escaped += u'\\';
+            escaped += c;
+            break;
         default:
             if (u <= 0x1F) {
                 escaped += QStringLiteral("\\x") + QString::number(u, 16);
@@ -225,10 +228,7 @@ std::optional<QString> unescapedText(const QString& text)
     return plain;
 }
 
-bool isQuoted(const QString& text)
-{
-    return text.size() >= 2 && text.front() == u'"' && text.back() == u'"';
-}
+bool isQuoted(const QString& text) { return text.size() >= 2 && text.front() == u'"' && text.back() == u'"'; }
 
 QString withoutQuotes(const QString& text) { return text.mid(1, text.size() - 2); }
 
@@ -271,10 +271,7 @@ std::optional<QString> quotedValue(const QString& written)
 
 QString valueAsWritten(const QString& written) { return quotedValue(written).value_or(written); }
 
-QString writtenValue(const QString& value)
-{
-    return needsQuotes(value) ? u'"' + escapedText(value) + u'"' : value;
-}
+QString writtenValue(const QString& value) { return needsQuotes(value) ? u'"' + escapedText(value) + u'"' : value; }
 
 // The first format's writer, for telling its escapes from the user's text.
 QString firstFormatWritten(const QString& value)
@@ -284,9 +281,8 @@ QString firstFormatWritten(const QString& value)
         text = QStringLiteral("@String(") + value + u')';
     else if (value.startsWith(u'@'))
         text.prepend(u'@');
-    const bool separators = std::any_of(text.begin(), text.end(), [](QChar c) {
-        return c == u';' || c == u',' || c == u'=';
-    });
+    const bool separators =
+        std::any_of(text.begin(), text.end(), [](QChar c) { return c == u';' || c == u',' || c == u'='; });
     QString escaped = escapedText(text);
     if (separators || escaped.startsWith(u' ') || escaped.endsWith(u' '))
         escaped = u'"' + escaped + u'"';

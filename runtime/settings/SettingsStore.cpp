@@ -58,8 +58,7 @@ public:
     }
 
     QString value(const QString& path, const QString& section, const QString& key, const QString& defaultValue);
-    void change(const QString& path, const QString& section, std::optional<QString> key,
-                std::optional<QString> value);
+    void change(const QString& path, const QString& section, std::optional<QString> key, std::optional<QString> value);
     void writePending();
     void end()
     {
@@ -71,7 +70,7 @@ private:
     struct Change {
         QString path;
         QString section;
-        std::optional<QString> key;    // none: the whole section
+        std::optional<QString> key;  // none: the whole section
         std::optional<QString> value;  // none: deleted
 
         bool covers(const QString& path_, const QString& section_, const QString& key_) const
@@ -175,7 +174,7 @@ void SettingsStore::writeFile(const QString& path, const std::vector<Change>& ch
     const platform::FileContents disk = platform::readGuarded(path, SettingsSizeCap);
     IniDocument document = IniDocument::parse(disk.bytes);
     const bool keep = disk.status != platform::FileContents::Refused &&
-                      (!document.holdsUnreadableText() || keepUnreadableContents(path, disk.bytes));
+        (!document.holdsUnreadableText() || keepUnreadableContents(path, disk.bytes));
     if (keep) {
         for (const Change& change : changes)
             change.applyTo(document);
@@ -183,8 +182,8 @@ void SettingsStore::writeFile(const QString& path, const std::vector<Change>& ch
         // Nothing to write: the file says what it said, or there is none and
         // would hold nothing.
         const bool unchanged = disk.status == platform::FileContents::Read
-                                   ? bytes == disk.bytes
-                                   : bytes == IniDocument::parse(QByteArray()).serialize();
+            ? bytes == disk.bytes
+            : bytes == IniDocument::parse(QByteArray()).serialize();
         if (unchanged || platform::replaceFile(path, bytes)) {
             mFiles.insert_or_assign(path, std::move(document));
             return;
@@ -215,9 +214,6 @@ void FlushSettings() { SettingsStore::instance().writePending(); }
 
 void EndSettings() { SettingsStore::instance().end(); }
 
-QString SettingsFilePath(const QString& app)
-{
-    return configHome() + u'/' + app + QStringLiteral("/settings.ini");
-}
+QString SettingsFilePath(const QString& app) { return configHome() + u'/' + app + QStringLiteral("/settings.ini"); }
 
 }  // namespace rt

@@ -7,10 +7,10 @@
 #include "tests/support/FakePlatform.h"
 #include "tests/support/WhileShown.h"
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <functional>
 

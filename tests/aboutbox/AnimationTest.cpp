@@ -3,10 +3,10 @@
 
 #include "AboutTestSupport.h"
 
+#include <map>
 #include <QDate>
 #include <QPaintEvent>
 #include <QTest>
-#include <map>
 
 namespace {
 
@@ -94,12 +94,9 @@ TEST_F(AboutBox, PlainShowShowsEverythingFramedAndInPlace)
         for (const rt::Control* control : form.Controls())
             EXPECT_TRUE(control->Visible()) << control->Name.toStdString();
         EXPECT_EQ(form.Caption(), "About Kestrel 98");
-        EXPECT_EQ(form.lblComment.Caption(),
-                  "A launcher bar that hides at the edge of the screen.");
-        EXPECT_TRUE(form.lblAuthor.Caption().contains(
-            QString::number(QDate::currentDate().year())));
-        EXPECT_EQ(form.lblVersion.Left(),
-                  form.lblProgramName.Left() + form.lblProgramName.Width() + 150);
+        EXPECT_EQ(form.lblComment.Caption(), "A launcher bar that hides at the edge of the screen.");
+        EXPECT_TRUE(form.lblAuthor.Caption().contains(QString::number(QDate::currentDate().year())));
+        EXPECT_EQ(form.lblVersion.Left(), form.lblProgramName.Left() + form.lblProgramName.Width() + 150);
 
         EXPECT_EQ(placeOf(form.shpPict), QRect(120, 120, 1095, 2535));
         EXPECT_EQ(placeOf(form.shpPict2), QRect(135, 135, 1065, 2505));
@@ -129,10 +126,8 @@ TEST_F(AboutBox, AnimatedShowOpensEmptyThenFliesEachControlInFromAFifthOfItsPlac
         activate(form);
         const int32_t parked = form.Width() + 300;
         EXPECT_EQ(recorder.placesOf("cmdOK"), (std::vector<int32_t>{912, 1824, 2736, 3648, 4560}));
-        EXPECT_EQ(recorder.placesOf("lblWebsite"),
-                  (std::vector<int32_t>{parked, 312, 624, 936, 1248, 1560}));
-        EXPECT_EQ(recorder.placesOf("imgPict"), (std::vector<int32_t>{parked, 120}))
-            << "the picture comes in one step";
+        EXPECT_EQ(recorder.placesOf("lblWebsite"), (std::vector<int32_t>{parked, 312, 624, 936, 1248, 1560}));
+        EXPECT_EQ(recorder.placesOf("imgPict"), (std::vector<int32_t>{parked, 120})) << "the picture comes in one step";
         for (const rt::Control* control : form.Controls())
             EXPECT_TRUE(control->Visible()) << control->Name.toStdString();
     });
@@ -147,9 +142,9 @@ TEST_F(AboutBox, ContentsArriveInCollectionOrderAndOnlyOnce)
         activate(form);
 
         const std::pair<const char*, int32_t> order[] = {
-            {"cmdOK", 4560},      {"lblComment", 1560},  {"imgCover", 1440},
-            {"lblEmail2", 2400},  {"lblEmail", 1560},    {"lblWebsite2", 2400},
-            {"lblWebsite", 1560}, {"lblAuthor", 1560},   {"lblVersion", form.lblVersion.Left()},
+            {"cmdOK", 4560},          {"lblComment", 1560}, {"imgCover", 1440},
+            {"lblEmail2", 2400},      {"lblEmail", 1560},   {"lblWebsite2", 2400},
+            {"lblWebsite", 1560},     {"lblAuthor", 1560},  {"lblVersion", form.lblVersion.Left()},
             {"lblProgramName", 1320}, {"imgPict", 120},
         };
         int previous = -1;

@@ -24,8 +24,7 @@ TEST_F(AboutComponent, PictureComesFromTheProgramFolder)
     const QString picture = QDir(qEnvironmentVariable("K98_BIN_DIR")).filePath("kestrel2.lib");
     about->setPictureFile(picture);
     EXPECT_EQ(about->PictureFile(), picture);
-    EXPECT_EQ(about->form()->imgPict.Picture().size(), QSize(73, 169))
-        << "the picture fills its image exactly";
+    EXPECT_EQ(about->form()->imgPict.Picture().size(), QSize(73, 169)) << "the picture fills its image exactly";
 
     about->setPictureFile(QDir(qEnvironmentVariable("K98_BIN_DIR")).filePath("nothing.png"));
     EXPECT_TRUE(about->form()->imgPict.Picture().isNull());

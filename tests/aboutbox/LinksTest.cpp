@@ -9,15 +9,9 @@ namespace {
 
 using glintbox::frmAbout;
 
-bool looksLikeALink(const rt::Label& label)
-{
-    return label.font().underline() && label.ForeColor() == 0x008000;
-}
+bool looksLikeALink(const rt::Label& label) { return label.font().underline() && label.ForeColor() == 0x008000; }
 
-bool looksPlain(const rt::Label& label)
-{
-    return !label.font().underline() && label.ForeColor() == rt::vbButtonText;
-}
+bool looksPlain(const rt::Label& label) { return !label.font().underline() && label.ForeColor() == rt::vbButtonText; }
 
 using AboutLinks = AboutBoxTest;
 
@@ -56,8 +50,7 @@ TEST_F(AboutLinks, ClicksOpenTheWebPageAndAMailToTheAddress)
         EXPECT_TRUE(form.isVisible());
         form.cmdOK.click();
     });
-    EXPECT_EQ(fake.opened,
-              QStringList({"https://kestrel98.example/", "mailto:help@kestrel98.example"}));
+    EXPECT_EQ(fake.opened, QStringList({"https://kestrel98.example/", "mailto:help@kestrel98.example"}));
 }
 
 }  // namespace

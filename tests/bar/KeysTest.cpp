@@ -200,4 +200,3 @@ TEST_F(Focus, AGripClickTakesTheKeyboardAndAGroupOpenedByKeyTakesItOver)
 }
 
 }  // namespace
-

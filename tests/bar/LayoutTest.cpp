@@ -79,12 +79,18 @@ TEST_F(Layout, BordersAndGripFollowTheTable)
         int32_t x1, y1, x2, y2;
         int64_t color;
     } expected[] = {
-        {0, 0, 0, W, 0, rt::vb3DLight},          {1, 0, 0, 0, H, rt::vb3DLight},
-        {2, 15, 15, W, 15, rt::vb3DHighlight},   {3, 15, 15, 15, H, rt::vb3DHighlight},
-        {4, 15, H - 30, W, H - 30, rt::vbButtonShadow}, {5, W - 30, 15, W - 30, H, rt::vbButtonShadow},
-        {6, 0, H - 15, W, H - 15, rt::vb3DDKShadow}, {7, W - 15, 0, W - 15, H, rt::vb3DDKShadow},
-        {8, 60, 60, 60, H - 75, rt::vb3DHighlight}, {9, 75, 60, 75, H - 75, rt::vbButtonFace},
-        {10, 90, 60, 90, H - 75, rt::vbButtonShadow}, {13, 135, 60, 135, H - 75, rt::vbButtonShadow},
+        {0, 0, 0, W, 0, rt::vb3DLight},
+        {1, 0, 0, 0, H, rt::vb3DLight},
+        {2, 15, 15, W, 15, rt::vb3DHighlight},
+        {3, 15, 15, 15, H, rt::vb3DHighlight},
+        {4, 15, H - 30, W, H - 30, rt::vbButtonShadow},
+        {5, W - 30, 15, W - 30, H, rt::vbButtonShadow},
+        {6, 0, H - 15, W, H - 15, rt::vb3DDKShadow},
+        {7, W - 15, 0, W - 15, H, rt::vb3DDKShadow},
+        {8, 60, 60, 60, H - 75, rt::vb3DHighlight},
+        {9, 75, 60, 75, H - 75, rt::vbButtonFace},
+        {10, 90, 60, 90, H - 75, rt::vbButtonShadow},
+        {13, 135, 60, 135, H - 75, rt::vbButtonShadow},
     };
     for (const Expect& e : expected) {
         const rt::Line& line = b.Line1[e.line];
@@ -136,8 +142,9 @@ TEST_F(Layout, ItemsBeyondTheCapacityAreAnnouncedButStayStored)
     EXPECT_EQ(mMain::ItemCount, capacity - 2 + 2);
     EXPECT_EQ(tagOf(capacity - 3), QStringLiteral("/bin|last shown"));
     ASSERT_EQ(fake.messageBoxes.size(), 1);
-    EXPECT_EQ(fake.messageBoxes[0].prompt,
-              QStringLiteral("Some items were not created because there is no more space. Use groups to add more items. "));
+    EXPECT_EQ(
+        fake.messageBoxes[0].prompt,
+        QStringLiteral("Some items were not created because there is no more space. Use groups to add more items. "));
     EXPECT_EQ(fake.messageBoxes[0].style, rt::vbInformation);
     EXPECT_EQ(b.itemsBeyondCapacity().size(), 4);
     b.Unload();
@@ -194,8 +201,9 @@ TEST_F(Layout, InsertingAtTheStartMovesEveryButtonUp)
     QStringList tags;
     for (int i = 0; i <= mMain::ItemCount; ++i)
         tags << tagOf(i);
-    EXPECT_EQ(tags, (QStringList{QStringLiteral("sep"), QStringLiteral("/bin|a"), QStringLiteral("/usr|b"),
-                                 QStringLiteral("edit"), QStringLiteral("prop"), QStringLiteral("help")}));
+    EXPECT_EQ(tags,
+              (QStringList{QStringLiteral("sep"), QStringLiteral("/bin|a"), QStringLiteral("/usr|b"),
+                           QStringLiteral("edit"), QStringLiteral("prop"), QStringLiteral("help")}));
 }
 
 TEST_F(Layout, OnlyABarWithSomePartOnItsScreenIsLeftWhereItIs)
@@ -238,7 +246,8 @@ TEST_F(Layout, NoKeepsABarOffTheScreenWhereItIs)
     fake.answers = {rt::vbNo, rt::vbNo};
     frmMain& b = load();
     EXPECT_EQ(b.Top(), 20000);
-    EXPECT_TRUE(fake.messageBoxes[0].prompt.startsWith(QStringLiteral("Kestrel 98 is shown too far underneath the screen.")));
+    EXPECT_TRUE(
+        fake.messageBoxes[0].prompt.startsWith(QStringLiteral("Kestrel 98 is shown too far underneath the screen.")));
 }
 
 TEST_F(Layout, AVerticalBarBeyondTheRightEdgeComesBackToIt)

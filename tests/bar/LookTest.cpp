@@ -60,8 +60,7 @@ TEST_F(Look, TheTitleIsReadableAtRestAndHovered)
     EXPECT_EQ(face, rt::oleColor(rt::vbButtonFace).rgb());
     EXPECT_GE(contrast(mostDistinct(b.grab().toImage(), title, face), face), 4.5);
 
-    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&b.Label1, &move);
     ASSERT_EQ(b.Label1.ForeColor(), int64_t(b.ColorEnter()));
     const QImage hovered = b.grab().toImage();

@@ -87,7 +87,8 @@ TEST_F(IconLibrary, ExtractsOneRecordIntoThePrivateTempFile)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     // Record 3 is bytes 2298 to 3063.
     EXPECT_EQ(file.readAll(), content.mid(2298, 766));
-    EXPECT_EQ(QFile::permissions(platform::privateTempFolder()) & (QFile::ReadOther | QFile::WriteOther | QFile::ExeOther),
+    EXPECT_EQ(QFile::permissions(platform::privateTempFolder()) &
+                  (QFile::ReadOther | QFile::WriteOther | QFile::ExeOther),
               QFile::Permissions());
 }
 
@@ -119,8 +120,9 @@ TEST(Shell, LaunchesGoThroughThePlatform)
     ShellEx::ShellOpenEx(QStringLiteral("/usr/bin/true"));
     ShellEx::SendMail(QStringLiteral("help@kestrel98.example"));
     ShellEx::OpenDocument(QStringLiteral("https://kestrel98.example/"));
-    EXPECT_EQ(fake.opened, (QStringList{QStringLiteral("/usr/bin/true"), QStringLiteral("mailto:help@kestrel98.example"),
-                                        QStringLiteral("https://kestrel98.example/")}));
+    EXPECT_EQ(fake.opened,
+              (QStringList{QStringLiteral("/usr/bin/true"), QStringLiteral("mailto:help@kestrel98.example"),
+                           QStringLiteral("https://kestrel98.example/")}));
 }
 
 }  // namespace

@@ -69,8 +69,8 @@ TEST_F(Readers, DirectionsSetOrientationAndOffset)
         const char* direction;
         bool horizontal, forward;
         int offset;
-    } cases[] = {{"right", true, true, 0}, {"left", true, false, -120},
-                 {"bottom", false, true, 0}, {"top", false, false, -120}};
+    } cases[] = {
+        {"right", true, true, 0}, {"left", true, false, -120}, {"bottom", false, true, 0}, {"top", false, false, -120}};
     for (const Case& c : cases) {
         store(QStringLiteral("Direction"), QLatin1String(c.direction));
         mMain::getDirection();

@@ -1,10 +1,10 @@
 // Item tips: the delayed tip's wait, its placement and end, the immediate
 // tip, and the tip window itself. The timer is driven tick by tick.
 
-#include "core/MTooltip.h"
 #include "core/frmToolTip.h"
-#include "runtime/forms/Form.h"
+#include "core/MTooltip.h"
 #include "runtime/controls/Image.h"
+#include "runtime/forms/Form.h"
 #include "runtime/OleColor.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/FakeTimerClock.h"
@@ -279,8 +279,7 @@ TEST_F(TooltipTest, TipWindowCancelsOnPointerAndTicksWithItsTimer)
 {
     for (QWidget* target : {static_cast<QWidget*>(&tip), static_cast<QWidget*>(&tip.lblToolTip)}) {
         hoverUntilShown(0);
-        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(target, &move);
         EXPECT_FALSE(tipShown());
         EXPECT_EQ(TipIndex, -1);

@@ -53,8 +53,8 @@ void checkLabel(const rt::Label& label, QStringList& misfits)
     const QRect room(0, 0, label.width() - inset, label.height() - inset);
     QRect needed;
     if (label.WordWrap() || !label.AutoSize())
-        needed = metrics.boundingRect(QRect(0, 0, room.width(), 100000),
-                                      Qt::TextWordWrap | Qt::TextShowMnemonic, label.Caption());
+        needed = metrics.boundingRect(QRect(0, 0, room.width(), 100000), Qt::TextWordWrap | Qt::TextShowMnemonic,
+                                      label.Caption());
     else
         needed = QRect(QPoint(0, 0), metrics.size(Qt::TextShowMnemonic, label.Caption()));
     if (needed.width() > room.width() || needed.height() > room.height())
@@ -84,10 +84,7 @@ void checkTabs(const rt::TabControl& tabs, QStringList& misfits)
         const int room = tabs.tabRect(i).width() - 4;
         const int needed = metrics.horizontalAdvance(shown(tabs.TabCaption(i)).trimmed());
         if (needed > room)
-            misfits << QStringLiteral("tab \"%1\": needs %2, has %3")
-                           .arg(tabs.TabCaption(i))
-                           .arg(needed)
-                           .arg(room);
+            misfits << QStringLiteral("tab \"%1\": needs %2, has %3").arg(tabs.TabCaption(i)).arg(needed).arg(room);
     }
 }
 
@@ -146,8 +143,7 @@ TEST_F(CaptionFit, AboutBoxesAndTheInputBox)
 
     rt::ComPtr<plainbox::CInputBox> input(new plainbox::CInputBox);
     input->SetInfo(QStringLiteral("New Group"), QString(),
-                   QStringLiteral("Type a name for the new group.\nIt shows on the bar."),
-                   QStringLiteral("Tools"));
+                   QStringLiteral("Type a name for the new group.\nIt shows on the bar."), QStringLiteral("Tools"));
     EXPECT_EQ(misfitsOf(input->form()), QStringList());
 }
 

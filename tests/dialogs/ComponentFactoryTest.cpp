@@ -22,8 +22,7 @@ protected:
 TEST_F(ComponentFactory, CreatesEachClassByProgIdAndByClassId)
 {
     const ComponentClass classes[] = {
-        {"kestrel98.CSettingEx", kestrel98::CSettingEx::classId,
-         kestrel98::CSettingEx::interfaceId},
+        {"kestrel98.CSettingEx", kestrel98::CSettingEx::classId, kestrel98::CSettingEx::interfaceId},
         {"kestrel98.CProperty", kestrel98::CProperty::classId, kestrel98::CProperty::interfaceId},
         {"kestrel98.CGroup", kestrel98::CGroup::classId, kestrel98::CGroup::interfaceId},
     };
@@ -41,9 +40,7 @@ TEST_F(ComponentFactory, LateBoundItemInfoAndShow)
     auto dialog = rt::CreateObject("kestrel98.CProperty");
     ASSERT_TRUE(dialog);
     EXPECT_TRUE(dialog->setProperty("ItemInfo", "My Computer|mine"));
-    fake.onModal = [](QWidget* window) {
-        static_cast<kestrel98::frmProperty*>(window)->cmdOK.click();
-    };
+    fake.onModal = [](QWidget* window) { static_cast<kestrel98::frmProperty*>(window)->cmdOK.click(); };
     EXPECT_EQ(dialog->invoke("Show"), QVariant(true));
     EXPECT_EQ(dialog->property("itemInfo").toString(), "My Computer|mine");
     EXPECT_EQ(fake.modalWindows.size(), 1);

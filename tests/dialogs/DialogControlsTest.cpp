@@ -5,14 +5,14 @@
 #include "runtime/controls/CheckBox.h"
 #include "runtime/controls/ComboBox.h"
 #include "runtime/controls/CommandButton.h"
-#include "runtime/forms/DialogForm.h"
 #include "runtime/controls/Label.h"
 #include "runtime/controls/OptionButton.h"
 #include "runtime/controls/TabControl.h"
 #include "runtime/controls/TextBox.h"
+#include "runtime/forms/DialogForm.h"
 
-#include <QTest>
 #include <gtest/gtest.h>
+#include <QTest>
 
 namespace {
 

@@ -3,8 +3,8 @@
 // the focus chain, and whether anything was drawn on a picture box.
 
 #include "runtime/controls/Control.h"
-#include "runtime/OleColor.h"
 #include "runtime/controls/PictureBox.h"
+#include "runtime/OleColor.h"
 
 #include <QApplication>
 #include <QRect>
@@ -22,8 +22,7 @@ inline QRect twipsRect(const rt::Control& control)
 inline std::vector<QWidget*> focusChain(QWidget* first, int count)
 {
     std::vector<QWidget*> chain{first};
-    for (QWidget* w = first->nextInFocusChain(); int(chain.size()) < count && w != first;
-         w = w->nextInFocusChain()) {
+    for (QWidget* w = first->nextInFocusChain(); int(chain.size()) < count && w != first; w = w->nextInFocusChain()) {
         if ((w->focusPolicy() & Qt::TabFocus) && !chain.back()->isAncestorOf(w))
             chain.push_back(w);
     }

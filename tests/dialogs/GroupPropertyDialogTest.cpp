@@ -9,9 +9,9 @@
 #include "tests/support/TestFiles.h"
 #include "tests/support/WhileShown.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <functional>
@@ -89,8 +89,7 @@ TEST_F(GroupPropertyDialog, NamesAreCheckedAsTyped)
 {
     EXPECT_EQ(refusalOf("   "), "Please input a valid group name. ");
     EXPECT_EQ(refusalOf(""), "Please input a valid group name. ");
-    EXPECT_EQ(refusalOf("a|b"),
-              "You cannot use the character \"|\" in Group Name. Please change it. ");
+    EXPECT_EQ(refusalOf("a|b"), "You cannot use the character \"|\" in Group Name. Please change it. ");
     EXPECT_EQ(fake.beeps, 3);
     EXPECT_EQ(fake.messageBoxes.value(0).title, "Group Property");
     EXPECT_EQ(fake.messageBoxes.value(0).style, 64);
@@ -110,8 +109,7 @@ TEST_F(GroupPropertyDialog, IconMustEndInLowerCaseIco)
         EXPECT_EQ(f.focusWidget(), &f.cmdChangeIcon);
         f.cmdCancel.click();
     });
-    EXPECT_EQ(fake.fileDialogFilters,
-              QStringList({"Icon Files (*.ico)|*.ico|All Files (*.*)|*.*|"}));
+    EXPECT_EQ(fake.fileDialogFilters, QStringList({"Icon Files (*.ico)|*.ico|All Files (*.*)|*.*|"}));
     ASSERT_EQ(fake.messageBoxes.size(), 1);
     EXPECT_EQ(fake.messageBoxes[0].prompt, "You must provide a valid icon file. ");
     EXPECT_EQ(dialog->ItemInfo(), "");
@@ -157,8 +155,7 @@ TEST_F(GroupPropertyDialog, FormTable)
     EXPECT_EQ(form.defaultButton(), &form.cmdOK);
     EXPECT_EQ(form.cancelButton(), &form.cmdCancel);
     const auto chain = focusChain(&form.txtGroupName, 4);
-    EXPECT_EQ(chain, (std::vector<QWidget*>{&form.txtGroupName, &form.cmdChangeIcon, &form.cmdOK,
-                                            &form.cmdCancel}));
+    EXPECT_EQ(chain, (std::vector<QWidget*>{&form.txtGroupName, &form.cmdChangeIcon, &form.cmdOK, &form.cmdCancel}));
 }
 
 TEST_F(GroupPropertyDialog, AnIconThatIsAPipeOrADeviceOpensAtOnceWithNoPicture)

@@ -8,9 +8,9 @@
 #include "tests/support/FakePlatform.h"
 #include "tests/support/WhileShown.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <functional>
 
@@ -18,8 +18,7 @@ namespace {
 
 using kestrel98::frmProperty;
 
-const QString Missing =
-    "Specified file/directory/item does not exist. Enter a valid file/directory/item name. ";
+const QString Missing = "Specified file/directory/item does not exist. Enter a valid file/directory/item name. ";
 
 class ItemPropertyDialog : public ::testing::Test {
 protected:
@@ -120,8 +119,8 @@ TEST_F(ItemPropertyDialog, IconsOfSpecialItemsPathsAndUnknownNames)
 TEST_F(ItemPropertyDialog, PickingASpecialItemFromTheListShowsItsIcon)
 {
     ASSERT_EQ(form.Text1.ListCount(), 6);
-    const QStringList listed = {"My Computer",   "Network Neighborhood", "Control Panel",
-                                "Recycle Bin",   "Printer Folder",       "Desktop Folder"};
+    const QStringList listed = {"My Computer", "Network Neighborhood", "Control Panel",
+                                "Recycle Bin", "Printer Folder",       "Desktop Folder"};
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(form.Text1.List(i), listed[i]);
     EXPECT_EQ(form.Text1.Text(), "");
@@ -140,8 +139,7 @@ TEST_F(ItemPropertyDialog, BrowsingFillsThePathAndItsIcon)
         f.cmdFolder.click();
         f.cmdOK.click();
     });
-    EXPECT_EQ(fake.fileDialogFilters,
-              QStringList({"All Files (*.*)|*.*|Executable Files (*.exe)|*.exe|"}));
+    EXPECT_EQ(fake.fileDialogFilters, QStringList({"All Files (*.*)|*.*|Executable Files (*.exe)|*.exe|"}));
     EXPECT_EQ(fake.folderTitles, QStringList({"Choose a folder."}));
     EXPECT_EQ(dialog->ItemInfo(), dir.path() + "|");
     EXPECT_TRUE(hasDrawing(form.Picture1));
@@ -182,8 +180,8 @@ TEST_F(ItemPropertyDialog, FormTable)
     EXPECT_EQ(form.cancelButton(), &form.cmdCancel);
     const auto chain = focusChain(&form.Text1, 7);
     EXPECT_EQ(chain,
-              (std::vector<QWidget*>{&form.Text1, &form.cmdFolder, &form.cmdFile, &form.Text2,
-                                     &form.cmdOK, &form.cmdCancel, &form.Picture1}));
+              (std::vector<QWidget*>{&form.Text1, &form.cmdFolder, &form.cmdFile, &form.Text2, &form.cmdOK,
+                                     &form.cmdCancel, &form.Picture1}));
 }
 
 TEST_F(ItemPropertyDialog, APathHoldingABarIsRefusedWithTheMessageOfADrop)

@@ -11,11 +11,11 @@
 #include "tests/support/FakePlatform.h"
 #include "tests/support/WhileShown.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <functional>
 
@@ -23,16 +23,12 @@ namespace {
 
 using kestrel98::frmSettingEx;
 
-const QStringList Keys = {"Behavior",         "Speed",           "ShowTip",
-                          "SmartSlide",       "Direction",       "Color_mouseEnter",
-                          "Color_mouseExit",  "BackgroundPicture", "Appearance",
-                          "Sound",            "GroupSetting"};
+const QStringList Keys = {"Behavior",         "Speed",           "ShowTip",           "SmartSlide", "Direction",
+                          "Color_mouseEnter", "Color_mouseExit", "BackgroundPicture", "Appearance", "Sound",
+                          "GroupSetting"};
 
 QString stored(const QString& key) { return rt::GetSetting("Dash97", "Setting", key, "<absent>"); }
-void store(const QString& key, const QString& value)
-{
-    rt::SaveSetting("Dash97", "Setting", key, value);
-}
+void store(const QString& key, const QString& value) { rt::SaveSetting("Dash97", "Setting", key, value); }
 
 QStringList storedValues()
 {
@@ -75,15 +71,15 @@ TEST_F(SettingsDialog, EmptyStoreShowsTheDefaultsAndOkWritesThem)
         EXPECT_TRUE(f.OptGroup[0].Value());
         f.cmdOK.click();
     });
-    EXPECT_EQ(storedValues(), QStringList({"click", "100", "yes", "no", "right", "-2147483628",
-                                           "-2147483627", "", "0", "", "0"}));
+    EXPECT_EQ(storedValues(),
+              QStringList({"click", "100", "yes", "no", "right", "-2147483628", "-2147483627", "", "0", "", "0"}));
     EXPECT_FALSE(form.isVisible());
 }
 
 TEST_F(SettingsDialog, StoredValuesSelectTheirOptionsAndComeBackUnchanged)
 {
-    const QStringList values = {"move", "1000", "no", "yes", "top", "255", "65280",
-                                "/pictures/bar.bmp", "1", "/sounds/in.wav", "1"};
+    const QStringList values = {"move", "1000",           "no", "yes", "top", "255", "65280", "/pictures/bar.bmp",
+                                "1",    "/sounds/in.wav", "1"};
     for (int i = 0; i < Keys.size(); ++i)
         store(Keys[i], values[i]);
     show([](frmSettingEx& f) {
@@ -229,8 +225,8 @@ TEST_F(SettingsDialog, BrowsingStartsBesideTheCurrentFileOrWhereTheLastBrowseWas
 TEST_F(SettingsDialog, PreviewShowsTheMouseOverColourWhileThePointerIsOnTheSample)
 {
     auto moveOver = [](QWidget& widget) {
-        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget.mapToGlobal(QPointF(2, 2)),
-                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget.mapToGlobal(QPointF(2, 2)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(&widget, &move);
     };
     form.lblSample2.setBackColor(255);
@@ -247,9 +243,8 @@ TEST_F(SettingsDialog, PreviewShowsTheMouseOverColourWhileThePointerIsOnTheSampl
 
 TEST_F(SettingsDialog, TenTabsInTwoRowsBringTheirPagesToTheFront)
 {
-    const QStringList captions = {"Behavior", "Speed ",       "Tooltip ",    "Direction ",
-                                  "Smart Slide ", "Colors ",  "Picture ",    "Appearence ",
-                                  "Sound ",   "Group "};
+    const QStringList captions = {"Behavior", "Speed ",   "Tooltip ",    "Direction ", "Smart Slide ",
+                                  "Colors ",  "Picture ", "Appearence ", "Sound ",     "Group "};
     ASSERT_EQ(form.SSTab1.Tabs(), 10);
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(form.SSTab1.TabCaption(i), captions[i]);
@@ -308,8 +303,7 @@ TEST_F(SettingsDialog, FormTable)
     EXPECT_NE(form.cmdOK.font().family(), "Tahoma");
 
     const auto chain = focusChain(&form.cmdOK, 4);
-    EXPECT_EQ(chain,
-              (std::vector<QWidget*>{&form.cmdOK, &form.cmdCancel, &form.SSTab1, &form.OptClick}));
+    EXPECT_EQ(chain, (std::vector<QWidget*>{&form.cmdOK, &form.cmdCancel, &form.SSTab1, &form.OptClick}));
 }
 
 TEST_F(SettingsDialog, TabPassesOverTheCoveredPages)

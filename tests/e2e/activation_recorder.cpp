@@ -32,15 +32,15 @@ public:
 
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override
     {
-        if (message.interface() != QLatin1String("org.freedesktop.Application")
-            || message.member() != QLatin1String("Activate"))
+        if (message.interface() != QLatin1String("org.freedesktop.Application") ||
+            message.member() != QLatin1String("Activate"))
             return false;
         // Maps arrive unconverted, as a D-Bus argument.
         const QVariantMap platformData = qdbus_cast<QVariantMap>(message.arguments().value(0));
         QFile record(mRecordFile);
         if (record.open(QIODevice::Append))
-            record.write("Activate " + platformData.value(QStringLiteral("desktop-startup-id")).toString().toUtf8()
-                         + '\n');
+            record.write("Activate " + platformData.value(QStringLiteral("desktop-startup-id")).toString().toUtf8() +
+                         '\n');
         QTimer::singleShot(mReplyDelayMs, [connection, reply = message.createReply()] { connection.send(reply); });
         return true;
     }

@@ -6,12 +6,12 @@
 // --decline it answers CreateSession as a user who said no.
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusVirtualObject>
-#include <QDateTime>
 #include <QFile>
 #include <QTimer>
 
@@ -69,10 +69,10 @@ private:
                 uint response, const QVariantMap& results)
     {
         const QString request = kPath + QStringLiteral("/request/") + callerPart(message) + QLatin1Char('/') +
-                                options.value(QStringLiteral("handle_token")).toString();
+            options.value(QStringLiteral("handle_token")).toString();
         connection.send(message.createReply(QVariant::fromValue(QDBusObjectPath(request))));
-        QDBusMessage signal =
-            QDBusMessage::createSignal(request, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
+        QDBusMessage signal = QDBusMessage::createSignal(request, QStringLiteral("org.freedesktop.portal.Request"),
+                                                         QStringLiteral("Response"));
         signal << response << results;
         connection.send(signal);
         return true;
@@ -82,7 +82,7 @@ private:
     {
         const QVariantMap options = optionsOf(message.arguments().value(0));
         mSession = kPath + QStringLiteral("/session/") + callerPart(message) + QLatin1Char('/') +
-                   options.value(QStringLiteral("session_handle_token")).toString();
+            options.value(QStringLiteral("session_handle_token")).toString();
         log(QStringLiteral("CreateSession handle_token=%1 session=%2")
                 .arg(options.value(QStringLiteral("handle_token")).toString(), mSession));
         if (mDecline)

@@ -66,7 +66,8 @@ TEST_F(GroupWindow, ANewGroupOpensAtThePointerAndAfterItsFirstCloseWhereItWas)
 
 TEST_F(GroupWindow, AGroupWithItemsButNoStoredPlaceOpensAtTheCornerAsLongAsItsRow)
 {
-    storeGroup(QStringLiteral("Tools"), {QStringLiteral("/bin|Bin"), QStringLiteral("sep"), QStringLiteral("/usr|Usr")});
+    storeGroup(QStringLiteral("Tools"),
+               {QStringLiteral("/bin|Bin"), QStringLiteral("sep"), QStringLiteral("/usr|Usr")});
     load();
     fake.cursor = QPoint(300, 300);
     open(QStringLiteral("Tools"));
@@ -173,7 +174,8 @@ TEST_F(GroupWindow, TheModeButtonInsideAGroupSwitchesModesAndKeepsTheWindowOpen)
 TEST_F(GroupWindow, ButtonsMoveInsideTheGroupButADragBetweenTheWindowsOnlyBeeps)
 {
     storeItems({QStringLiteral("group|Tools|:"), QStringLiteral("/usr|b1")});
-    storeGroup(QStringLiteral("Tools"), {QStringLiteral("/bin|g0"), QStringLiteral("/usr|g1"), QStringLiteral("/etc|g2")});
+    storeGroup(QStringLiteral("Tools"),
+               {QStringLiteral("/bin|g0"), QStringLiteral("/usr|g1"), QStringLiteral("/etc|g2")});
     save(section("Tools"), QStringLiteral("Left"), QStringLiteral("0"));
     save(section("Tools"), QStringLiteral("Top"), QStringLiteral("3000"));
     load();
@@ -285,8 +287,9 @@ TEST_F(GroupWindow, FilesDroppedInEditModeJoinTheRowAndTheWindowGrows)
 
 TEST_F(GroupWindow, KeysWalkTheRowAndEscClosesTheWindow)
 {
-    storeGroup(QStringLiteral("Tools"), {QStringLiteral("/bin|g0"), QStringLiteral("sep"), QStringLiteral("/usr|g1"),
-                                         QStringLiteral("/etc|g2")});
+    storeGroup(
+        QStringLiteral("Tools"),
+        {QStringLiteral("/bin|g0"), QStringLiteral("sep"), QStringLiteral("/usr|g1"), QStringLiteral("/etc|g2")});
     load();
     showBar();
     open(QStringLiteral("Tools"));
@@ -322,8 +325,9 @@ TEST_F(GroupWindow, ItemsBeyondTheCapacityAreAnnouncedAndStayStored)
     open(QStringLiteral("Tools"));
     EXPECT_EQ(mMain::GroupItemCount, 43);
     ASSERT_EQ(fake.messageBoxes.size(), 1);
-    EXPECT_EQ(fake.messageBoxes[0].prompt,
-              QStringLiteral("Some items were not created because there is no more space. Use groups to add more items. "));
+    EXPECT_EQ(
+        fake.messageBoxes[0].prompt,
+        QStringLiteral("Some items were not created because there is no more space. Use groups to add more items. "));
     mMain::cmdHideGroup->setValue(true);
     EXPECT_EQ(storedList(section("Tools")), items);
 }

@@ -181,7 +181,8 @@ TEST_F(ItemCommands, ARenameBackOrOntoADeletedGroupsNameTakesOnlyThisGroupsItems
     storeItems({QStringLiteral("group|A|:"), QStringLiteral("group|Gone|:")});
     storeGroup(QStringLiteral("A"), {QStringLiteral("/bin|a0"), QStringLiteral("/usr|a1")});
     save(section("A"), QStringLiteral("Left"), QStringLiteral("1500"));
-    storeGroup(QStringLiteral("Gone"), {QStringLiteral("/etc|x0"), QStringLiteral("/var|x1"), QStringLiteral("/opt|x2")});
+    storeGroup(QStringLiteral("Gone"),
+               {QStringLiteral("/etc|x0"), QStringLiteral("/var|x1"), QStringLiteral("/opt|x2")});
     save(section("Gone"), QStringLiteral("Top"), QStringLiteral("777"));
     save(section("Gone"), QStringLiteral("5"), QStringLiteral("/srv|stale"));
     loadInEditMode();
@@ -223,8 +224,9 @@ TEST_F(ItemCommands, AFullRowLeavesEveryButtonAsItWas)
     EXPECT_EQ(barTags(), before);
     ASSERT_EQ(fake.messageBoxes.size(), 3);
     for (const auto& message : fake.messageBoxes)
-        EXPECT_EQ(message.prompt, QStringLiteral("Kestrel 98 cannot create a new item because it already has too many "
-                                                 "items. Use groups to add more items. "));
+        EXPECT_EQ(message.prompt,
+                  QStringLiteral("Kestrel 98 cannot create a new item because it already has too many "
+                                 "items. Use groups to add more items. "));
 }
 
 TEST_F(ItemCommands, DeletingAsksFirstAndLeavesAGroupsSectionInTheStore)

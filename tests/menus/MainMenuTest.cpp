@@ -25,14 +25,15 @@ protected:
 
 TEST_F(MainMenu, InformationFilesWebPagesAndMailGoToTheDesktop)
 {
-    for (const char* entry : {"mnuWhatsNew", "mnuHintTip", "mnuBugReport", "mnuWriteEmail", "mnuGoHome",
-                              "mnuGoDashkeep"})
+    for (const char* entry :
+         {"mnuWhatsNew", "mnuHintTip", "mnuBugReport", "mnuWriteEmail", "mnuGoHome", "mnuGoDashkeep"})
         choose(QLatin1String(entry));
     const QString folder = mMain::ProgramFolder;
-    EXPECT_EQ(fake.opened, (QStringList{folder + QStringLiteral("whatsnew.txt"), folder + QStringLiteral("tips.txt"),
-                                        folder + QStringLiteral("bug.txt"), QStringLiteral("mailto:help@kestrel98.example"),
-                                        QStringLiteral("https://fenwright.example/"),
-                                        QStringLiteral("https://kestrel98.example/")}));
+    EXPECT_EQ(
+        fake.opened,
+        (QStringList{folder + QStringLiteral("whatsnew.txt"), folder + QStringLiteral("tips.txt"),
+                     folder + QStringLiteral("bug.txt"), QStringLiteral("mailto:help@kestrel98.example"),
+                     QStringLiteral("https://fenwright.example/"), QStringLiteral("https://kestrel98.example/")}));
     for (const char* file : {"whatsnew.txt", "tips.txt", "bug.txt", "contents.htm", "kestrel2.lib", "Tutorial.lib"})
         EXPECT_TRUE(QFile::exists(folder + QLatin1String(file))) << file;
 }

@@ -67,7 +67,8 @@ protected:
 
 TEST_F(BadSettings, AnUnparsableFileIsKeptBesideAndTheBarStartsWithDefaults)
 {
-    static const char bytes[] = "\x7f" "ELF\x02\x01\x01\x00 not settings at all\n\xff\xfe\x00\x01[[[\n";
+    static const char bytes[] = "\x7f"
+                                "ELF\x02\x01\x01\x00 not settings at all\n\xff\xfe\x00\x01[[[\n";
     const QByteArray garbage(bytes, sizeof bytes - 1);
     writeByHand(garbage + "=\n[Items\n0\n");
     EXPECT_EQ(contents(settingsPath() + QStringLiteral(".bad")), garbage + "=\n[Items\n0\n");

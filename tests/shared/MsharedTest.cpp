@@ -51,23 +51,20 @@ TEST_F(Placement, BottomPanelAlwaysOnTop)
     // Top-left corner: 500 from the side, the panel's thickness plus 210 from the top.
     EXPECT_EQ(placeAt({0, 0}), QPoint(500, 30 * 15 + 210));
     // Bottom-right corner: the same margins at the far edges.
-    EXPECT_EQ(placeAt({1023, 767}),
-              QPoint(ScreenWidth - 500 - FormWidth, ScreenHeight - 660 - FormHeight));
+    EXPECT_EQ(placeAt({1023, 767}), QPoint(ScreenWidth - 500 - FormWidth, ScreenHeight - 660 - FormHeight));
 }
 
 TEST_F(Placement, WithoutPanelTheMarginsAre210AcrossAnd500Along)
 {
     EXPECT_EQ(placeAt({0, 0}), QPoint(210, 500));
-    EXPECT_EQ(placeAt({1023, 767}),
-              QPoint(ScreenWidth - 210 - FormWidth, ScreenHeight - 500 - FormHeight));
+    EXPECT_EQ(placeAt({1023, 767}), QPoint(ScreenWidth - 210 - FormWidth, ScreenHeight - 500 - FormHeight));
 }
 
 TEST_F(Placement, SidePanelWidensTheMarginsAtBothSides)
 {
     fake.available = QRect(40, 0, 984, 768);  // 40 pixels at the left edge
     EXPECT_EQ(placeAt({0, 0}), QPoint(600 + 210, 500));
-    EXPECT_EQ(placeAt({1023, 384}),
-              QPoint(ScreenWidth - 810 - FormWidth, 384 * 15 - FormHeight / 2));
+    EXPECT_EQ(placeAt({1023, 384}), QPoint(ScreenWidth - 810 - FormWidth, 384 * 15 - FormHeight / 2));
 }
 
 TEST_F(Placement, FormLargerThanTheRoomEndsAtTheFarMargin)

@@ -2,10 +2,10 @@
 
 #include "runtime/controls/PictureBox.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -29,10 +29,8 @@ TEST_F(PlainboxFactory, CreatesEachClassByProgIdAndByClassId)
     EXPECT_FALSE(rt::CreateObject("plainbox.CNothing"));
 
     auto about = rt::CreateObject("plainbox.CAboutBox");
-    EXPECT_EQ(about->invoke("SetInfo", {"About Tool", "", "Tool", "Example Ltd.", "Note"}),
-              QVariant(true));
-    EXPECT_EQ(about->property("Copyright").toString(),
-              QString::fromUtf8("Copyright \xC2\xA9 Example Ltd."));
+    EXPECT_EQ(about->invoke("SetInfo", {"About Tool", "", "Tool", "Example Ltd.", "Note"}), QVariant(true));
+    EXPECT_EQ(about->property("Copyright").toString(), QString::fromUtf8("Copyright \xC2\xA9 Example Ltd."));
 }
 
 TEST_F(PlainboxFactory, LateBoundInputBox)
@@ -43,9 +41,7 @@ TEST_F(PlainboxFactory, LateBoundInputBox)
     EXPECT_EQ(input->property("caption").toString(), "Rename");
     EXPECT_EQ(input->property("Prompt").toString(), "New name:");
     EXPECT_TRUE(input->setProperty("Text", "Games"));
-    fake.onModal = [](QWidget* window) {
-        static_cast<plainbox::frmInput*>(window)->Command1.click();
-    };
+    fake.onModal = [](QWidget* window) { static_cast<plainbox::frmInput*>(window)->Command1.click(); };
     EXPECT_EQ(input->invoke("Show"), QVariant(true));
     EXPECT_EQ(input->property("Text").toString(), "Games");
 

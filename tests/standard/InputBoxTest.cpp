@@ -7,10 +7,10 @@
 #include "standard/CInputBox.h"
 #include "standard/frmInput.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 namespace {
@@ -39,10 +39,7 @@ protected:
         int32_t form, text, ok, cancel;
         bool operator==(const Layout&) const = default;
     };
-    Layout layout() const
-    {
-        return {form.Width(), form.Text.Width(), form.Command1.Left(), form.Command2.Left()};
-    }
+    Layout layout() const { return {form.Width(), form.Text.Width(), form.Command1.Left(), form.Command2.Left()}; }
 
     FakePlatform fake;
     rt::ComPtr<CInputBox> input{new CInputBox};
@@ -161,8 +158,7 @@ TEST_F(InputBox, OkAndEnterKeepTheTextCancelEscAndCloseClearIt)
 
 TEST_F(InputBox, ObjectsShareTheOneFormAndItsTexts)
 {
-    input->SetInfo(QStringLiteral("Rename"), QString(), QStringLiteral("New name:"),
-                   QStringLiteral("Tools"));
+    input->SetInfo(QStringLiteral("Rename"), QString(), QStringLiteral("New name:"), QStringLiteral("Tools"));
     input.reset();
     rt::ComPtr<CInputBox> next(new CInputBox);
     EXPECT_EQ(&next->form(), &form);
@@ -181,8 +177,8 @@ TEST_F(InputBox, IconFromAFileNoneForEmptyAndKeptForAMissingFile)
     input->SetInfo(QStringLiteral("Ask"), icon, QStringLiteral("Name:"), QString());
     EXPECT_EQ(form.imgIcon.Picture().toImage().pixelColor(16, 16), QColor(Qt::green));
 
-    input->SetInfo(QStringLiteral("Again"), dir.filePath(QStringLiteral("gone.ico")),
-                   QStringLiteral("Other:"), QStringLiteral("x"));
+    input->SetInfo(QStringLiteral("Again"), dir.filePath(QStringLiteral("gone.ico")), QStringLiteral("Other:"),
+                   QStringLiteral("x"));
     EXPECT_EQ(form.imgIcon.Picture().toImage().pixelColor(16, 16), QColor(Qt::green));
     EXPECT_EQ(input->Caption(), "Again");
     EXPECT_EQ(input->Prompt(), "Other:");

@@ -170,8 +170,7 @@ QByteArray iconGroup(const QList<GroupEntry>& entries)
 QList<Resource> oneIcon(const QColor& colour, uint16_t groupId, uint16_t iconId, int side)
 {
     const QByteArray icon = iconData(side, colour);
-    return {{RtIcon, iconId, icon},
-            {RtGroupIcon, groupId, iconGroup({{side, 32, uint32_t(icon.size()), iconId}})}};
+    return {{RtIcon, iconId, icon}, {RtGroupIcon, groupId, iconGroup({{side, 32, uint32_t(icon.size()), iconId}})}};
 }
 
 }  // namespace pe

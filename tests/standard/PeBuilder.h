@@ -2,10 +2,10 @@
 // Builds small Windows executables (PE images) that hold nothing but
 // resources, for the tests of the icon reader.
 
+#include <cstdint>
 #include <QByteArray>
 #include <QColor>
 #include <QList>
-#include <cstdint>
 
 namespace pe {
 
@@ -36,7 +36,6 @@ QByteArray iconData(int side, const QColor& colour);
 QByteArray iconGroup(const QList<GroupEntry>& entries);
 
 // A group with one icon of one colour, as ids 1 (group) and iconId (icon).
-QList<Resource> oneIcon(const QColor& colour, uint16_t groupId = 1, uint16_t iconId = 1,
-                        int side = 32);
+QList<Resource> oneIcon(const QColor& colour, uint16_t groupId = 1, uint16_t iconId = 1, int side = 32);
 
 }  // namespace pe

@@ -2,11 +2,11 @@
 // no damaged image makes it read outside the bytes it was given (this program
 // runs under the address and undefined-behaviour sanitizers).
 
-#include "PeBuilder.h"
 #include "standard/PeIconReader.h"
+#include "PeBuilder.h"
 
-#include <QImage>
 #include <gtest/gtest.h>
+#include <QImage>
 
 #include <random>
 
@@ -21,8 +21,7 @@ using plainbox::FirstIconOfExecutable;
 QColor centreOf(const QByteArray& ico)
 {
     const QImage picture = QImage::fromData(ico, "ICO");
-    return picture.isNull() ? QColor() : picture.pixelColor(picture.width() / 2,
-                                                            picture.height() / 2);
+    return picture.isNull() ? QColor() : picture.pixelColor(picture.width() / 2, picture.height() / 2);
 }
 
 QSize sizeOf(const QByteArray& ico) { return QImage::fromData(ico, "ICO").size(); }
@@ -32,8 +31,7 @@ TEST(PeIconReader, TakesTheIconOfTheFirstGroup)
     QList<pe::Resource> resources = pe::oneIcon(Qt::green, 1, 1);
     resources += pe::oneIcon(Qt::red, 2, 2);
     EXPECT_EQ(centreOf(FirstIconOfExecutable(pe::image(resources))), QColor(Qt::green));
-    EXPECT_EQ(centreOf(FirstIconOfExecutable(pe::image(resources, true))), QColor(Qt::green))
-        << "PE32+";
+    EXPECT_EQ(centreOf(FirstIconOfExecutable(pe::image(resources, true))), QColor(Qt::green)) << "PE32+";
 }
 
 TEST(PeIconReader, TakesTheImageNearestToThirtyTwoPixels)
@@ -60,8 +58,7 @@ TEST(PeIconReader, GroupImagesWithoutTheirIconAreSkipped)
     const QByteArray icon = pe::iconData(16, Qt::red);
     const QList<pe::Resource> resources = {
         {pe::RtIcon, 5, icon},
-        {pe::RtGroupIcon, 1,
-         pe::iconGroup({{32, 32, 100, 9}, {16, 32, uint32_t(icon.size()), 5}})},
+        {pe::RtGroupIcon, 1, pe::iconGroup({{32, 32, 100, 9}, {16, 32, uint32_t(icon.size()), 5}})},
     };
     EXPECT_EQ(centreOf(FirstIconOfExecutable(pe::image(resources))), QColor(Qt::red));
 }
@@ -70,11 +67,13 @@ TEST(PeIconReader, NoIconIsNoAnswer)
 {
     EXPECT_TRUE(FirstIconOfExecutable({}).isEmpty());
     EXPECT_TRUE(FirstIconOfExecutable("#!/bin/sh\necho hello\n").isEmpty());
-    EXPECT_TRUE(FirstIconOfExecutable(QByteArray("\x7f" "ELF\2\1\1", 7)).isEmpty());
+    EXPECT_TRUE(FirstIconOfExecutable(QByteArray("\x7f"
+                                                 "ELF\2\1\1",
+                                                 7))
+                    .isEmpty());
     EXPECT_TRUE(FirstIconOfExecutable(pe::image({{6, 1, "strings"}})).isEmpty());
     const QByteArray icon = pe::iconData(32, Qt::green);
-    EXPECT_TRUE(FirstIconOfExecutable(pe::image({{pe::RtIcon, 1, icon}})).isEmpty())
-        << "icons without a group";
+    EXPECT_TRUE(FirstIconOfExecutable(pe::image({{pe::RtIcon, 1, icon}})).isEmpty()) << "icons without a group";
 }
 
 TEST(PeIconReader, DamagedImagesGiveAnIconOrNothing)

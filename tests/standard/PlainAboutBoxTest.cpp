@@ -8,9 +8,9 @@
 #include "standard/CAboutBox.h"
 #include "standard/frmAboutBox.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 namespace {
@@ -43,8 +43,8 @@ protected:
 
 TEST_F(PlainAboutBox, SetInfoFillsTheBoxAndTheCopyrightGetsItsPrefix)
 {
-    about->SetInfo(QStringLiteral("About Tool"), redIcon, QStringLiteral("Tool 1.0"),
-                   QStringLiteral("Example Ltd."), QStringLiteral("Counts the things."));
+    about->SetInfo(QStringLiteral("About Tool"), redIcon, QStringLiteral("Tool 1.0"), QStringLiteral("Example Ltd."),
+                   QStringLiteral("Counts the things."));
     EXPECT_EQ(about->Caption(), "About Tool");
     EXPECT_EQ(about->ProgramName(), "Tool 1.0");
     EXPECT_EQ(about->Copyright(), QString::fromUtf8("Copyright \xC2\xA9 Example Ltd."));
@@ -61,8 +61,8 @@ TEST_F(PlainAboutBox, MissingIconLeavesTheIconAndSetInfoGoesOn)
     about->setIcon(dir.filePath(QStringLiteral("gone.ico")));
     EXPECT_EQ(imageIcon(), QColor(Qt::red));
 
-    about->SetInfo(QStringLiteral("About Other"), dir.filePath(QStringLiteral("gone.exe")),
-                   QStringLiteral("Other 2.0"), QStringLiteral("Someone"), QStringLiteral("x"));
+    about->SetInfo(QStringLiteral("About Other"), dir.filePath(QStringLiteral("gone.exe")), QStringLiteral("Other 2.0"),
+                   QStringLiteral("Someone"), QStringLiteral("x"));
     EXPECT_EQ(imageIcon(), QColor(Qt::red));
     EXPECT_EQ(about->Caption(), "About Other");
     EXPECT_EQ(about->ProgramName(), "Other 2.0");

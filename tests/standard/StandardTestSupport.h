@@ -5,4 +5,3 @@
 #include "tests/support/FakePlatform.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/WhileShown.h"
-

@@ -6,10 +6,7 @@ FakePlatform::FakePlatform() { mPrevious = platform::setServices(this); }
 
 FakePlatform::~FakePlatform() { platform::setServices(mPrevious); }
 
-QRect FakePlatform::availableGeometry()
-{
-    return available.isValid() ? available : QRect(QPoint(0, 0), screen);
-}
+QRect FakePlatform::availableGeometry() { return available.isValid() ? available : QRect(QPoint(0, 0), screen); }
 
 int FakePlatform::messageBox(const QString& prompt, int style, const QString& title)
 {

@@ -6,10 +6,10 @@
 #include "platform/Platform.h"
 #include "tests/support/QtPrinters.h"
 
+#include <functional>
 #include <QColor>
 #include <QList>
 #include <QStringList>
-#include <functional>
 
 class FakePlatform : public platform::Platform {
 public:

@@ -1,9 +1,6 @@
 #include "tests/support/FakeTimerClock.h"
 
-void FakeTimerClock::start(rt::Timer& timer, int interval)
-{
-    mRunning[&timer] = Running{interval, mNow + interval};
-}
+void FakeTimerClock::start(rt::Timer& timer, int interval) { mRunning[&timer] = Running{interval, mNow + interval}; }
 
 void FakeTimerClock::advance(int64_t milliseconds)
 {

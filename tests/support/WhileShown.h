@@ -4,8 +4,8 @@
 
 #include "tests/support/FakePlatform.h"
 
-#include <QWidget>
 #include <functional>
+#include <QWidget>
 
 template <typename Form>
 void whileShown(FakePlatform& fake, const std::function<void(Form&)>& act, const std::function<void()>& show)

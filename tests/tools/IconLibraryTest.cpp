@@ -44,10 +44,7 @@ bool isOpaqueRed(QRgb pixel)
 
 }  // namespace
 
-TEST(IconLibrary, HoldsFourRecordsOf766Bytes)
-{
-    EXPECT_EQ(library().size(), RecordCount * RecordBytes);
-}
+TEST(IconLibrary, HoldsFourRecordsOf766Bytes) { EXPECT_EQ(library().size(), RecordCount * RecordBytes); }
 
 TEST(IconLibrary, EveryRecordIsA32By32IconWithATransparentSurround)
 {

@@ -2,9 +2,9 @@
 // four properties, shown modally.
 
 #include "tutorview/CTutorial.h"
-#include "tutorview/TutorialViewer.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/ProgramFolder.h"
+#include "tutorview/TutorialViewer.h"
 
 #include <QFile>
 #include <QLabel>

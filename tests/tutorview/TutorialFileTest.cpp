@@ -21,16 +21,15 @@ namespace {
 
 constexpr int Version = 1;
 
-const QByteArray GoodFile =
-    "K98TUTORIAL 1\n"
-    "== Welcome\n"
-    "The first paragraph\n"
-    "  runs over two lines.  \n"
-    "\n"
-    "\n"
-    "A second one.\n"
-    "==Next page  \n"
-    "Only one paragraph here.\n";
+const QByteArray GoodFile = "K98TUTORIAL 1\n"
+                            "== Welcome\n"
+                            "The first paragraph\n"
+                            "  runs over two lines.  \n"
+                            "\n"
+                            "\n"
+                            "A second one.\n"
+                            "==Next page  \n"
+                            "Only one paragraph here.\n";
 
 QByteArray pages(int count)
 {
@@ -53,9 +52,9 @@ TEST(TutorialFile, ReadsPagesTitlesAndParagraphs)
     const QList<TutorialFile::Page> read = TutorialFile::parse(GoodFile, Version).pages();
     ASSERT_EQ(read.size(), 2);
     EXPECT_EQ(read[0].title, QStringLiteral("Welcome"));
-    EXPECT_EQ(read[0].paragraphs,
-              QStringList({QStringLiteral("The first paragraph runs over two lines."),
-                           QStringLiteral("A second one.")}));
+    EXPECT_EQ(
+        read[0].paragraphs,
+        QStringList({QStringLiteral("The first paragraph runs over two lines."), QStringLiteral("A second one.")}));
     EXPECT_EQ(read[1].title, QStringLiteral("Next page"));
     EXPECT_EQ(read[1].paragraphs, QStringList({QStringLiteral("Only one paragraph here.")}));
 }
@@ -99,8 +98,7 @@ TEST(TutorialFile, TakesAMalformedFileNotAtAll)
 
 TEST(TutorialFile, AcceptsAFileAtItsLimits)
 {
-    EXPECT_EQ(TutorialFile::parse(pages(TutorialFile::MaxPages), Version).pages().size(),
-              TutorialFile::MaxPages);
+    EXPECT_EQ(TutorialFile::parse(pages(TutorialFile::MaxPages), Version).pages().size(), TutorialFile::MaxPages);
     EXPECT_EQ(TutorialFile::parse(paddedTo(pages(1), TutorialFile::MaxBytes), Version).pages().size(), 1);
     EXPECT_TRUE(TutorialFile::parse("K98TUTORIAL 1\n", Version).pages().isEmpty());
 }

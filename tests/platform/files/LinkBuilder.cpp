@@ -96,9 +96,9 @@ QByteArray LinkBuilder::linkInfo() const
     const quint32 headerSize = mHasUnicodePath ? 0x24 : 0x1C;
     QByteArray volumeId;
     appendU32(volumeId, 0x11);
-    appendU32(volumeId, 3);           // fixed drive
+    appendU32(volumeId, 3);  // fixed drive
     appendU32(volumeId, 0x12345678);  // serial number
-    appendU32(volumeId, 0x10);        // label offset: the empty label below
+    appendU32(volumeId, 0x10);  // label offset: the empty label below
     volumeId.append('\0');
 
     QByteArray body = volumeId;

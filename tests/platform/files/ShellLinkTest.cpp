@@ -1,5 +1,5 @@
-#include "platform/files/ShellBridge.h"
 #include "platform/files/ShellLink.h"
+#include "platform/files/ShellBridge.h"
 #include "tests/platform/files/LinkBuilder.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/TestFiles.h"

@@ -1,6 +1,6 @@
 #include "platform/files/WinBridge.h"
-#include "tests/support/ScopedEnv.h"
 #include "tests/support/FakePlatform.h"
+#include "tests/support/ScopedEnv.h"
 
 #include <QDir>
 #include <QFile>

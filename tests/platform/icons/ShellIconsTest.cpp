@@ -1,5 +1,5 @@
-#include "platform/icons/FileIcons.h"
 #include "platform/files/WinBridge.h"
+#include "platform/icons/FileIcons.h"
 #include "tests/support/TestFiles.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "platform/launch/Launcher.h"
 
-#include "tests/support/ScopedEnv.h"
 #include "tests/support/FakePlatform.h"
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/TestFiles.h"
 
 #include <QDeadlineTimer>
@@ -89,9 +89,8 @@ TEST(Launcher, ActivatableEntryFallsBackToExecWithoutASessionBus)
     QTemporaryDir dir;
     const QString marker = dir.filePath(QStringLiteral("ran"));
     const QString entry = dir.filePath(QStringLiteral("org.example.NotRunning.desktop"));
-    ASSERT_TRUE(writeFile(entry, "[Desktop Entry]\nName=Fallback\nDBusActivatable=true\nExec=touch " + marker.toUtf8()
-                                     + "\n",
-                          true));
+    ASSERT_TRUE(writeFile(
+        entry, "[Desktop Entry]\nName=Fallback\nDBusActivatable=true\nExec=touch " + marker.toUtf8() + "\n", true));
     FakePlatform fake;
     EXPECT_TRUE(platform::launch(entry));
     EXPECT_TRUE(appears(marker));

@@ -39,8 +39,8 @@ QStringList waitForMarker(const QString& folder)
 
 bool samePlan(const LaunchPlan& plan, const LaunchPlan& expected)
 {
-    return plan.program == expected.program && plan.arguments == expected.arguments
-           && plan.workingFolder == expected.workingFolder;
+    return plan.program == expected.program && plan.arguments == expected.arguments &&
+        plan.workingFolder == expected.workingFolder;
 }
 
 }  // namespace
@@ -97,8 +97,8 @@ TEST(ShellLaunch, PlanFollowsTheKindOfTarget)
     EXPECT_TRUE(samePlan(launchPlanFor(document), {xdgOpen, {document}, {}}));
     // A folder is opened even though it can be entered ("executed").
     EXPECT_TRUE(samePlan(launchPlanFor(dir.path()), {xdgOpen, {dir.path()}, {}}));
-    for (const char* url : {"http://example.org/a b", "https://example.org", "mailto:someone@example.org",
-                            "trash:///", "network:///", "file:///etc/hostname"})
+    for (const char* url : {"http://example.org/a b", "https://example.org", "mailto:someone@example.org", "trash:///",
+                            "network:///", "file:///etc/hostname"})
         EXPECT_TRUE(samePlan(launchPlanFor(QLatin1String(url)), {xdgOpen, {QLatin1String(url)}, {}})) << url;
 
     EXPECT_TRUE(launchPlanFor(dir.filePath(QStringLiteral("missing.txt"))).program.isEmpty());
@@ -164,15 +164,15 @@ TEST(ShellLaunch, DesktopEntryRunsWithQuotedArguments)
     const QString script = QDir(folder).filePath(QStringLiteral("run.sh"));
     ASSERT_TRUE(writeFile(script, kMarkerScript, true));
     const QString entry = dir.filePath(QStringLiteral("run.desktop"));
-    ASSERT_TRUE(writeFile(entry, QStringLiteral("[Desktop Entry]\nType=Application\n"
-                                                "Exec=\"%1\" \"two words\" 'single' \"\\\\$HOME\" %f 100%%\n"
-                                                "Path=%2\n")
-                                     .arg(script, workFolder)
-                                     .toUtf8()));
+    ASSERT_TRUE(writeFile(entry,
+                          QStringLiteral("[Desktop Entry]\nType=Application\n"
+                                         "Exec=\"%1\" \"two words\" 'single' \"\\\\$HOME\" %f 100%%\n"
+                                         "Path=%2\n")
+                              .arg(script, workFolder)
+                              .toUtf8()));
 
     ASSERT_TRUE(platform::startDetached(launchPlanFor(entry)));
-    EXPECT_EQ(waitForMarker(folder),
-              QStringList({workFolder, "two words", "'single'", "$HOME", "100%"}));
+    EXPECT_EQ(waitForMarker(folder), QStringList({workFolder, "two words", "'single'", "$HOME", "100%"}));
 }
 
 TEST(ShellLaunch, NothingStartsForMissingTargets)

@@ -1,9 +1,9 @@
 // Window messages reaching a watched window: the hotkey and dropped files,
 // their drop handles, and the private folders the program writes into.
 
+#include "platform/files/TempFolder.h"
 #include "platform/window/Antenna.h"
 #include "platform/window/DropFiles.h"
-#include "platform/files/TempFolder.h"
 #include "platform/window/WindowMessage.h"
 
 #include <QApplication>

@@ -3,14 +3,14 @@
 
 #include "runtime/controls/CommandButton.h"
 #include "runtime/controls/ControlArray.h"
-#include "runtime/forms/Form.h"
 #include "runtime/controls/Image.h"
-#include "runtime/forms/Interaction.h"
 #include "runtime/controls/Label.h"
 #include "runtime/controls/Line.h"
+#include "runtime/controls/Timer.h"
+#include "runtime/forms/Form.h"
+#include "runtime/forms/Interaction.h"
 #include "runtime/forms/Menu.h"
 #include "runtime/OleColor.h"
-#include "runtime/controls/Timer.h"
 #include "runtime/Twips.h"
 #include "tests/support/FakePlatform.h"
 
@@ -116,13 +116,16 @@ TEST(Controls, ImageClickNeedsAPressAndReleaseOfTheLeftButton)
     image.Move(150, 150, 330, 330);
     form.Show();
     QStringList events;
-    image.MouseDown = [&](int b, int, float x, float y) { events << QStringLiteral("down %1 %2 %3").arg(b).arg(x).arg(y); };
+    image.MouseDown = [&](int b, int, float x, float y) {
+        events << QStringLiteral("down %1 %2 %3").arg(b).arg(x).arg(y);
+    };
     image.MouseUp = [&](int b, int, float, float) { events << QStringLiteral("up %1").arg(b); };
     image.Click = [&] { events << QStringLiteral("click"); };
     QTest::mouseClick(&image, Qt::LeftButton, {}, QPoint(2, 4));
     QTest::mouseClick(&image, Qt::RightButton, {}, QPoint(2, 4));
-    EXPECT_EQ(events, (QStringList{QStringLiteral("down 1 30 60"), QStringLiteral("up 1"), QStringLiteral("click"),
-                                   QStringLiteral("down 2 30 60"), QStringLiteral("up 2")}));
+    EXPECT_EQ(events,
+              (QStringList{QStringLiteral("down 1 30 60"), QStringLiteral("up 1"), QStringLiteral("click"),
+                           QStringLiteral("down 2 30 60"), QStringLiteral("up 2")}));
 }
 
 TEST(Controls, HiddenButtonValueRaisesClick)

@@ -88,7 +88,8 @@ TEST(IniDocumentTest, ASaveLeavesEveryUntouchedLineByteForByte)
 {
     std::vector<HandWritten> all(std::begin(kEitherFormat), std::end(kEitherFormat));
     all.insert(all.end(), std::begin(kThisFormatOnly), std::end(kThisFormatOnly));
-    const QByteArray original = fileOf(Marked, all) + "\r\n[Setting]\r\nTop=300\r\nUnknownKey = kept\r\nthis is no setting\n";
+    const QByteArray original =
+        fileOf(Marked, all) + "\r\n[Setting]\r\nTop=300\r\nUnknownKey = kept\r\nthis is no setting\n";
 
     IniDocument document = IniDocument::parse(original);
     EXPECT_TRUE(document.holdsUnreadableText());
@@ -104,7 +105,9 @@ TEST(IniDocumentTest, ASaveLeavesEveryUntouchedLineByteForByte)
     expected.insert(expected.indexOf("UnknownKey = kept\r") + 1, "Left=15");
     const QByteArray lastItem = QByteArray::number(qulonglong(all.size() - 1)) + '=' + all.back().line;
     expected.insert(expected.indexOf(lastItem) + 1, "99=new item");
-    expected << "" << "[New%20section]" << "0=sep";
+    expected << ""
+             << "[New%20section]"
+             << "0=sep";
     EXPECT_EQ(saved, expected.join('\n') + '\n');
     EXPECT_EQ(valueOf(IniDocument::parse(saved), "Items", "0"), "a,b.sh");
 }
@@ -117,19 +120,49 @@ TEST(IniDocumentTest, AFileOfTheFirstFormatReadsAsThatStoreWroteIt)
 
     // What that store was asked to save, section, key and value.
     const QStringList sections = {
-        "Items", "groupTools", "group My Tools", "a/b", "a//b", "/a", "a/", "a\\b", "100%", "%2F", "%",
-        "", " spaced ", "a=b", "[x]", "Grüße", "😀", "general", "General", "GENERAL", "tools", "Tools", "@x",
+        "Items",    "groupTools", "group My Tools",
+        "a/b",      "a//b",       "/a",
+        "a/",       "a\\b",       "100%",
+        "%2F",      "%",          "",
+        " spaced ", "a=b",        "[x]",
+        "Grüße",    "😀",          "general",
+        "General",  "GENERAL",    "tools",
+        "Tools",    "@x",
     };
     const QStringList values = {
-        "", " lead", "trail ", "  both  ", "a|b|:c", "C:\\path\\to\\", "@leading at", "@@", "@Invalid()",
-        "a,b", "a, b", "x;y", "#x", "=", "\"quoted\"", "line\nbreak\ttab\r", QString(QChar(0)) + "nul",
-        QString(QChar(0)) + "7", "bell\ax\x1f", "äöü € 😀", "del\x7f", "[x]", "a=b=c", "; not a comment",
-        "x\\ny", "x\\", "ok",
+        "",
+        " lead",
+        "trail ",
+        "  both  ",
+        "a|b|:c",
+        "C:\\path\\to\\",
+        "@leading at",
+        "@@",
+        "@Invalid()",
+        "a,b",
+        "a, b",
+        "x;y",
+        "#x",
+        "=",
+        "\"quoted\"",
+        "line\nbreak\ttab\r",
+        QString(QChar(0)) + "nul",
+        QString(QChar(0)) + "7",
+        "bell\ax\x1f",
+        "äöü € 😀",
+        "del\x7f",
+        "[x]",
+        "a=b=c",
+        "; not a comment",
+        "x\\ny",
+        "x\\",
+        "ok",
     };
     const QStringList keys = {"a/b", "General", "", "%", "k=v", " k ", "[k]", "ключ", "0", "Top", "MaskColor"};
     auto expectAll = [&](const IniDocument& document, const char* what) {
         for (int i = 0; i < sections.size(); ++i)
-            EXPECT_EQ(valueOf(document, sections[i], "0"), QString::number(i)) << what << " section " << sections[i].toStdString();
+            EXPECT_EQ(valueOf(document, sections[i], "0"), QString::number(i))
+                << what << " section " << sections[i].toStdString();
         for (int i = 0; i < values.size(); ++i)
             EXPECT_EQ(valueOf(document, "Values", QString::number(i)), values[i]) << what << " value " << i;
         for (const QString& key : keys)
@@ -154,9 +187,11 @@ TEST(IniDocumentTest, AFileOfTheFirstFormatReadsAsThatStoreWroteIt)
 TEST(IniDocumentTest, AnyValueRoundTripsThroughTheFile)
 {
     const QStringList values = {
-        "", " ", " lead", "trail\t", "\"quoted\"", "\" lead\"", "\"\\n\"", "\"", "\\", "\\\"", "a\nb\r\n",
-        QString(QChar(0)) + "0", "\x01\x7f", "\"\\x41\"", "\"\\x01\"", QStringLiteral("\u00a0nbsp\u3000"), "😀",
-        "=;#,[]", "@@", "@String(x)",
+        "",           " ",         " lead",     "trail\t",
+        "\"quoted\"", "\" lead\"", "\"\\n\"",   "\"",
+        "\\",         "\\\"",      "a\nb\r\n",  QString(QChar(0)) + "0",
+        "\x01\x7f",   "\"\\x41\"", "\"\\x01\"", QStringLiteral("\u00a0nbsp\u3000"),
+        "😀",          "=;#,[]",    "@@",        "@String(x)",
     };
     IniDocument document = IniDocument::parse(Marked);
     for (int i = 0; i < values.size(); ++i)

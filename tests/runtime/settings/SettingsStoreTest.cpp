@@ -14,19 +14,13 @@
 #include <unistd.h>
 
 // Readable failure messages.
-void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace {
 
 const QString kAbsent = QStringLiteral("<absent>");
 
-QByteArray field(const QString& text)
-{
-    return text.toUtf8().toBase64();
-}
+QByteArray field(const QString& text) { return text.toUtf8().toBase64(); }
 
 QByteArray getCommand(const QString& section, const QString& key)
 {
@@ -81,8 +75,14 @@ protected:
 TEST_F(SettingsStoreTest, EverySectionNameRoundTripsAsItsOwnSection)
 {
     const QStringList sections = {
-        "Items", "groupTools", "group My Tools", "a/b", "a//b", "/a", "a/", "a\\b", "100%", "%2F", "%",
-        "", " spaced ", "a=b", "[x]", "Grüße", "😀", "general", "General", "GENERAL", "tools", "Tools", "@x",
+        "Items",    "groupTools", "group My Tools",
+        "a/b",      "a//b",       "/a",
+        "a/",       "a\\b",       "100%",
+        "%2F",      "%",          "",
+        " spaced ", "a=b",        "[x]",
+        "Grüße",    "😀",          "general",
+        "General",  "GENERAL",    "tools",
+        "Tools",    "@x",
     };
     for (int i = 0; i < sections.size(); ++i)
         rt::SaveSetting(app, sections[i], "0", QString::number(i));
@@ -102,8 +102,23 @@ TEST_F(SettingsStoreTest, EverySectionNameRoundTripsAsItsOwnSection)
 TEST_F(SettingsStoreTest, EveryValueAndKeyRoundTripsExactly)
 {
     const QStringList values = {
-        "", " lead", "trail ", "  both  ", "a|b|:c", "C:\\path\\to\\", "@leading at", "@@", "@Invalid()",
-        "a,b", "a, b", "x;y", "#x", "=", "\"quoted\"", "line\nbreak\ttab\r", QString(QChar(0)) + "nul",
+        "",
+        " lead",
+        "trail ",
+        "  both  ",
+        "a|b|:c",
+        "C:\\path\\to\\",
+        "@leading at",
+        "@@",
+        "@Invalid()",
+        "a,b",
+        "a, b",
+        "x;y",
+        "#x",
+        "=",
+        "\"quoted\"",
+        "line\nbreak\ttab\r",
+        QString(QChar(0)) + "nul",
         "äöü € 😀",
     };
     const QStringList keys = {"a/b", "General", "", "%", "k=v", " k ", "[k]", "ключ"};
@@ -310,13 +325,13 @@ TEST_F(SettingsStoreTest, AHandEditedFileKeepsEveryLineItsUserWroteThroughASave)
     rt::SaveSetting(app, "Setting", "Speed", "100");
     rt::FlushSettings();
     const QByteArray edited = contents(path) +
-                              "; my own note\n"
-                              "Sound = a,b.wav ; loud\n"
-                              "\n"
-                              "[Items]\n"
-                              "# tools first\n"
-                              "0=/opt/a,b.sh|Tool; \"quoted\" C:\\dir\\\n"
-                              "Unknown=kept\n";
+        "; my own note\n"
+        "Sound = a,b.wav ; loud\n"
+        "\n"
+        "[Items]\n"
+        "# tools first\n"
+        "0=/opt/a,b.sh|Tool; \"quoted\" C:\\dir\\\n"
+        "Unknown=kept\n";
     writeByHand(path, edited);
 
     rt::SaveSetting(app, "Setting", "Speed", "200");

@@ -29,8 +29,8 @@ bool runCommand(const QString& app, const QByteArray& line, QFile& output)
     const QList<QByteArray> fields = line.split(' ');
     const QByteArray& command = fields.front();
     if (command == "get") {
-        const QString value = rt::GetSetting(app, decodedField(fields, 1), decodedField(fields, 2),
-                                             decodedField(fields, 3));
+        const QString value =
+            rt::GetSetting(app, decodedField(fields, 1), decodedField(fields, 2), decodedField(fields, 3));
         output.write(value.toUtf8().toBase64() + '\n');
     } else if (command == "save") {
         rt::SaveSetting(app, decodedField(fields, 1), decodedField(fields, 2), decodedField(fields, 3));
