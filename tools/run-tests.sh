@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything (the plain build with warnings as errors) and runs every
-# test: each fuzz target for a bounded time (K98_FUZZ_SECONDS, 30 by
+# Checks the formatting, builds everything (the plain build with warnings as
+# errors) and runs every test: each fuzz target for a bounded time
+# (K98_FUZZ_SECONDS, 30 by
 # default), the headless unit tests and the end-to-end tests on a private
 # virtual display in a build with the sanitizers, then both once more in the
 # plain build.
@@ -13,6 +14,7 @@ SANITIZE_DIR=${SANITIZE_DIR:-$K98_SOURCE_DIR/build-sanitize}
 
 k98_install_missing "${K98_BUILD_PACKAGES[@]}" "${K98_DISPLAY_PACKAGES[@]}" "${K98_FUZZ_PACKAGES[@]}" \
     "${K98_WAYLAND_TEST_PACKAGES[@]}" "${K98_LINT_PACKAGES[@]}"
+bash "$K98_SOURCE_DIR/tools/lint.sh" --format-only
 # The plain build treats a compiler warning as an error.
 K98_CMAKE_OPTIONS="-DK98_WERROR=ON ${K98_CMAKE_OPTIONS:-}" k98_build "$BUILD_DIR"
 bash "$K98_SOURCE_DIR/tools/run-fuzz.sh" "${K98_FUZZ_SECONDS:-30}" "${FUZZ_DIR:-$K98_SOURCE_DIR/build-fuzz}"
