@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # Checks the formatting, builds everything (the plain build with warnings as
 # errors) and runs every test: each fuzz target for a bounded time
-# (K98_FUZZ_SECONDS, 30 by
-# default), the headless unit tests and the end-to-end tests on a private
-# virtual display in a build with the sanitizers, then both once more in the
-# plain build.
+# (K98_FUZZ_SECONDS, 30 by default), the headless unit tests and the
+# end-to-end tests on a private virtual display in a build with the
+# sanitizers, then both once more in the plain build.
 set -euo pipefail
 K98_SOURCE_DIR=$(cd "$(dirname "$0")/.." && pwd)
 source "$K98_SOURCE_DIR/tools/deps.sh"
