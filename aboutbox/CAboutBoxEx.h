@@ -23,6 +23,16 @@ namespace glintbox {
 class frmAbout;
 
 class CAboutBoxEx : public rt::Component {
+    Q_OBJECT
+    Q_PROPERTY(QString Comment READ Comment WRITE setComment)
+    Q_PROPERTY(bool ShowAnimation READ ShowAnimation WRITE setShowAnimation)
+    Q_PROPERTY(QString Email READ Email WRITE setEmail)
+    Q_PROPERTY(QString Website READ Website WRITE setWebsite)
+    Q_PROPERTY(QString ProgramVersion READ ProgramVersion WRITE setProgramVersion)
+    Q_PROPERTY(QString ProgramName READ ProgramName WRITE setProgramName)
+    Q_PROPERTY(QString PictureFile READ PictureFile WRITE setPictureFile)
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+
 public:
     static const QUuid classId;
     static const QUuid interfaceId;
@@ -35,9 +45,10 @@ public:
     QUuid InterfaceId() const override { return interfaceId; }
     QString ProgId() const override { return progId; }
 
-    // The members of the default interface, in its order.
-    void setPicture(const QPixmap& picture);
-    void Show();
+    // The members of the default interface, in its order. Picture has a let
+    // and no get; late bound it takes a QPixmap or a QImage.
+    Q_INVOKABLE K98_LET_ONLY void setPicture(const QPixmap& picture);
+    Q_INVOKABLE void Show();
     QString Comment() const { return mComment; }
     void setComment(const QString& comment);
     bool ShowAnimation() const { return mShowAnimation; }
@@ -54,12 +65,6 @@ public:
     void setPictureFile(const QString& file);
     QString Caption() const { return mCaption; }
     void setCaption(const QString& caption);
-
-    // Late bound: the properties above by name ("Picture" takes a QPixmap or
-    // a QImage and has no get) and "Show" (answers true once it has run).
-    bool setProperty(const QString& name, const QVariant& value) override;
-    QVariant property(const QString& name) const override;
-    QVariant invoke(const QString& method, const QVariantList& args = {}) override;
 
     // The form as it stands, or nullptr before anything made one; for hosts
     // that look at it (tests, screenshots).

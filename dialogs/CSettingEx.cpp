@@ -1,7 +1,6 @@
 #include "dialogs/CSettingEx.h"
 
 #include "dialogs/frmSettingEx.h"
-#include "runtime/components/LateBinding.h"
 #include "shared/Mshared.h"
 
 namespace kestrel98 {
@@ -18,11 +17,6 @@ void CSettingEx::Show()
 {
     mForm->applyStoredValues();
     shared::ShowFormNearCursor(*mForm);
-}
-
-QVariant CSettingEx::invoke(const QString& method, const QVariantList&)
-{
-    return rt::invokeShow(method, [this] { Show(); });
 }
 
 }  // namespace kestrel98

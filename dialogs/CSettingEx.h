@@ -16,6 +16,8 @@ namespace kestrel98 {
 class frmSettingEx;
 
 class CSettingEx : public rt::Component {
+    Q_OBJECT
+
 public:
     static const QUuid classId;
     static const QUuid interfaceId;
@@ -28,11 +30,7 @@ public:
     QUuid InterfaceId() const override { return interfaceId; }
     QString ProgId() const override { return progId; }
 
-    void Show();
-
-    // Late bound: "Show" (answers true once it has run); other names answer
-    // an invalid QVariant.
-    QVariant invoke(const QString& method, const QVariantList& args = {}) override;
+    Q_INVOKABLE void Show();
 
     // The form, for hosts that look at it (tests, screenshots).
     frmSettingEx& form() const { return *mForm; }

@@ -12,18 +12,15 @@ namespace kestrel98 {
 class ItemInfoForm;
 
 class ItemInfoDialog : public rt::Component {
+    Q_OBJECT
+    Q_PROPERTY(QString ItemInfo READ ItemInfo WRITE setItemInfo)
+
 public:
     ~ItemInfoDialog() override;
 
     QString ItemInfo() const;
     void setItemInfo(const QString& info);
-    void Show();
-
-    // Late bound: "ItemInfo" (get and let) and "Show" (answers true once it
-    // has run); other names answer false or an invalid QVariant.
-    bool setProperty(const QString& name, const QVariant& value) override;
-    QVariant property(const QString& name) const override;
-    QVariant invoke(const QString& method, const QVariantList& args = {}) override;
+    Q_INVOKABLE void Show();
 
 protected:
     // Takes the form and loads it, hidden.

@@ -1,14 +1,10 @@
 #include "standard/CAboutBox.h"
 
-#include "runtime/components/LateBinding.h"
 #include "shared/Mshared.h"
 #include "standard/DefaultInstance.h"
 #include "standard/frmAboutBox.h"
 
 namespace plainbox {
-
-using rt::guarded;
-using rt::isMember;
 
 const QUuid CAboutBox::classId{"{4FEB0B4E-1850-4F18-9D7F-C951AD67D5C2}"};
 const QUuid CAboutBox::interfaceId{"{89E95BEC-73B9-404E-A822-EB843B6C7206}"};
@@ -49,60 +45,5 @@ void CAboutBox::SetInfo(const QString& FormCaption, const QString& IconFile, con
 void CAboutBox::setCaption(const QString& caption) { mForm.setCaption(caption); }
 
 QString CAboutBox::Caption() const { return mForm.Caption(); }
-
-bool CAboutBox::setProperty(const QString& name, const QVariant& value)
-{
-    return guarded(
-        [&] {
-            const QString text = value.toString();
-            if (isMember(name, "Comment"))
-                setComment(text);
-            else if (isMember(name, "Copyright"))
-                setCopyright(text);
-            else if (isMember(name, "Icon"))
-                setIcon(text);
-            else if (isMember(name, "ProgramName"))
-                setProgramName(text);
-            else if (isMember(name, "Caption"))
-                setCaption(text);
-            else
-                return false;
-            return true;
-        },
-        false);
-}
-
-QVariant CAboutBox::property(const QString& name) const
-{
-    return guarded(
-        [&] {
-            if (isMember(name, "Comment"))
-                return QVariant(Comment());
-            if (isMember(name, "Copyright"))
-                return QVariant(Copyright());
-            if (isMember(name, "ProgramName"))
-                return QVariant(ProgramName());
-            if (isMember(name, "Caption"))
-                return QVariant(Caption());
-            return QVariant();
-        },
-        QVariant());
-}
-
-QVariant CAboutBox::invoke(const QString& method, const QVariantList& args)
-{
-    return guarded(
-        [&] {
-            if (isMember(method, "Show"))
-                Show();
-            else if (isMember(method, "SetInfo") && args.size() == 5)
-                SetInfo(args[0].toString(), args[1].toString(), args[2].toString(), args[3].toString(),
-                        args[4].toString());
-            else
-                return QVariant();
-            return QVariant(true);
-        },
-        QVariant());
-}
 
 }  // namespace plainbox

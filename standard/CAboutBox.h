@@ -14,6 +14,12 @@ namespace plainbox {
 class frmAboutBox;
 
 class CAboutBox : public rt::Component {
+    Q_OBJECT
+    Q_PROPERTY(QString Comment READ Comment WRITE setComment)
+    Q_PROPERTY(QString Copyright READ Copyright WRITE setCopyright)
+    Q_PROPERTY(QString ProgramName READ ProgramName WRITE setProgramName)
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+
 public:
     static const QUuid classId;
     static const QUuid interfaceId;
@@ -33,21 +39,14 @@ public:
     void setCopyright(const QString& copyright);
     QString Copyright() const;
     // A full path to an icon file or to a program (".exe"); "" shows none.
-    void setIcon(const QString& path);
+    Q_INVOKABLE K98_LET_ONLY void setIcon(const QString& path);
     void setProgramName(const QString& name);
     QString ProgramName() const;
-    void Show();
-    void SetInfo(const QString& FormCaption, const QString& IconFile, const QString& ProgramInfo,
-                 const QString& CopyrightInfo, const QString& CommentInfo);
+    Q_INVOKABLE void Show();
+    Q_INVOKABLE void SetInfo(const QString& FormCaption, const QString& IconFile, const QString& ProgramInfo,
+                             const QString& CopyrightInfo, const QString& CommentInfo);
     void setCaption(const QString& caption);
     QString Caption() const;
-
-    // Late bound: "Comment", "Copyright", "ProgramName", "Caption" (get and
-    // let), "Icon" (let), "SetInfo" (five strings) and "Show"; the methods
-    // answer true once they have run.
-    bool setProperty(const QString& name, const QVariant& value) override;
-    QVariant property(const QString& name) const override;
-    QVariant invoke(const QString& method, const QVariantList& args = {}) override;
 
     // The shared form, for hosts that look at it (tests, screenshots).
     frmAboutBox& form() const { return mForm; }

@@ -1,14 +1,10 @@
 #include "standard/CInputBox.h"
 
-#include "runtime/components/LateBinding.h"
 #include "shared/Mshared.h"
 #include "standard/DefaultInstance.h"
 #include "standard/frmInput.h"
 
 namespace plainbox {
-
-using rt::guarded;
-using rt::isMember;
 
 const QUuid CInputBox::classId{"{CCADC6BD-8C83-4AA5-B689-99C738B82284}"};
 const QUuid CInputBox::interfaceId{"{610E0F6B-30B5-48B7-ADC8-28633A67EF90}"};
@@ -44,55 +40,5 @@ void CInputBox::Show()
 void CInputBox::setText(const QString& text) { mForm.Text.setText(text); }
 
 QString CInputBox::Text() const { return mForm.Text.Text(); }
-
-bool CInputBox::setProperty(const QString& name, const QVariant& value)
-{
-    return guarded(
-        [&] {
-            const QString text = value.toString();
-            if (isMember(name, "Caption"))
-                setCaption(text);
-            else if (isMember(name, "Icon"))
-                setIcon(text);
-            else if (isMember(name, "Prompt"))
-                setPrompt(text);
-            else if (isMember(name, "Text"))
-                setText(text);
-            else
-                return false;
-            return true;
-        },
-        false);
-}
-
-QVariant CInputBox::property(const QString& name) const
-{
-    return guarded(
-        [&] {
-            if (isMember(name, "Caption"))
-                return QVariant(Caption());
-            if (isMember(name, "Prompt"))
-                return QVariant(Prompt());
-            if (isMember(name, "Text"))
-                return QVariant(Text());
-            return QVariant();
-        },
-        QVariant());
-}
-
-QVariant CInputBox::invoke(const QString& method, const QVariantList& args)
-{
-    return guarded(
-        [&] {
-            if (isMember(method, "Show"))
-                Show();
-            else if (isMember(method, "SetInfo") && args.size() == 4)
-                SetInfo(args[0].toString(), args[1].toString(), args[2].toString(), args[3].toString());
-            else
-                return QVariant();
-            return QVariant(true);
-        },
-        QVariant());
-}
 
 }  // namespace plainbox

@@ -17,6 +17,11 @@ namespace plainbox {
 class frmInput;
 
 class CInputBox : public rt::Component {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(QString Prompt READ Prompt WRITE setPrompt)
+    Q_PROPERTY(QString Text READ Text WRITE setText)
+
 public:
     static const QUuid classId;
     static const QUuid interfaceId;
@@ -33,21 +38,14 @@ public:
     QString Caption() const;
     void setCaption(const QString& caption);
     // A full path to an icon file; "" empties the icon.
-    void setIcon(const QString& file);
+    Q_INVOKABLE K98_LET_ONLY void setIcon(const QString& file);
     void setPrompt(const QString& prompt);
     QString Prompt() const;
-    void SetInfo(const QString& FormCaption, const QString& IconFile, const QString& PromptText,
-                 const QString& TextString);
-    void Show();
+    Q_INVOKABLE void SetInfo(const QString& FormCaption, const QString& IconFile, const QString& PromptText,
+                             const QString& TextString);
+    Q_INVOKABLE void Show();
     void setText(const QString& text);
     QString Text() const;
-
-    // Late bound: "Caption", "Prompt", "Text" (get and let), "Icon" (let),
-    // "SetInfo" (four strings) and "Show"; the methods answer true once they
-    // have run.
-    bool setProperty(const QString& name, const QVariant& value) override;
-    QVariant property(const QString& name) const override;
-    QVariant invoke(const QString& method, const QVariantList& args = {}) override;
 
     // The shared form, for hosts that look at it (tests, screenshots).
     frmInput& form() const { return mForm; }

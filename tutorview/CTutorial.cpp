@@ -8,76 +8,11 @@
 
 namespace tutorview {
 
-namespace {
-
-// Late-bound names are matched the way a dispatch interface matches them.
-bool isName(const QString& name, const char* expected)
-{
-    return name.compare(QLatin1String(expected), Qt::CaseInsensitive) == 0;
-}
-
-bool readText(const QVariant& value, QString& into)
-{
-    if (!value.canConvert<QString>())
-        return false;
-    into = value.toString();
-    return true;
-}
-
-bool readNumber(const QVariant& value, int& into)
-{
-    bool ok = false;
-    const int number = value.toInt(&ok);
-    if (ok)
-        into = number;
-    return ok;
-}
-
-}  // namespace
-
 QUuid CTutorial::ClassId() const { return tutorview::ClassId; }
 
 QUuid CTutorial::InterfaceId() const { return tutorview::InterfaceId; }
 
 QString CTutorial::ProgId() const { return QLatin1String(tutorview::ProgId); }
-
-bool CTutorial::setProperty(const QString& name, const QVariant& value)
-{
-    if (isName(name, TitleProperty))
-        return readText(value, mTitle);
-    if (isName(name, ChapterProperty))
-        return readNumber(value, mLastChapter);
-    if (isName(name, FileProperty))
-        return readText(value, mFile);
-    if (isName(name, CodeProperty))
-        return readNumber(value, mCode);
-    return false;
-}
-
-QVariant CTutorial::property(const QString& name) const
-{
-    if (isName(name, TitleProperty))
-        return mTitle;
-    if (isName(name, ChapterProperty))
-        return mLastChapter;
-    if (isName(name, FileProperty))
-        return mFile;
-    if (isName(name, CodeProperty))
-        return mCode;
-    return {};
-}
-
-QVariant CTutorial::invoke(const QString& method, const QVariantList&)
-{
-    if (!isName(method, ShowMethod))
-        return {};
-    // Nothing may escape into the host, which knows only late-bound calls.
-    try {
-        return Show();
-    } catch (...) {
-        return false;
-    }
-}
 
 bool CTutorial::Show()
 {

@@ -7,17 +7,19 @@
 namespace tutorview {
 
 class CTutorial : public rt::Component {
+    Q_OBJECT
+    Q_PROPERTY(QString Title MEMBER mTitle)
+    Q_PROPERTY(int Chapter MEMBER mLastChapter)
+    Q_PROPERTY(QString File MEMBER mFile)
+    Q_PROPERTY(int Code MEMBER mCode)
+
 public:
     QUuid ClassId() const override;
     QUuid InterfaceId() const override;
     QString ProgId() const override;
 
-    bool setProperty(const QString& name, const QVariant& value) override;
-    QVariant property(const QString& name) const override;
-    QVariant invoke(const QString& method, const QVariantList& args = {}) override;
-
     // Shows the tutorial modally; false when there was nothing to show.
-    bool Show();
+    Q_INVOKABLE bool Show();
 
 private:
     QList<TutorialFile::Page> pagesToShow() const;

@@ -1,16 +1,113 @@
 #include "runtime/components/Component.h"
 
+#include <array>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibrary>
+#include <QMetaMethod>
+#include <QMetaProperty>
 
 namespace rt {
 
-bool Component::setProperty(const QString&, const QVariant&) { return false; }
+namespace {
 
-QVariant Component::property(const QString&) const { return {}; }
+// Runs a call made from outside the library; nothing thrown inside it leaves
+// the library, the caller gets the fallback instead.
+template <typename Result, typename Call>
+Result guarded(Call&& call, Result fallback) noexcept
+{
+    try {
+        return call();
+    } catch (...) {
+        return fallback;
+    }
+}
 
-QVariant Component::invoke(const QString&, const QVariantList&) { return {}; }
+bool isNamed(const QString& name, const QByteArray& member)
+{
+    return name.compare(QLatin1String(member), Qt::CaseInsensitive) == 0;
+}
+
+// Only the members a class declares below Component make its interface:
+// QObject's objectName and deleteLater are none of a late-bound caller's
+// business.
+QMetaProperty interfaceProperty(const QMetaObject& meta, const QString& name)
+{
+    for (int i = Component::staticMetaObject.propertyCount(); i < meta.propertyCount(); ++i) {
+        if (isNamed(name, meta.property(i).name()))
+            return meta.property(i);
+    }
+    return {};
+}
+
+enum class MethodKind { Method, LetOnly };
+
+QMetaMethod interfaceMethod(const QMetaObject& meta, const QString& name, qsizetype parameters, MethodKind kind)
+{
+    for (int i = Component::staticMetaObject.methodCount(); i < meta.methodCount(); ++i) {
+        const QMetaMethod method = meta.method(i);
+        const MethodKind tagged = qstrcmp(method.tag(), "K98_LET_ONLY") == 0 ? MethodKind::LetOnly : MethodKind::Method;
+        if (method.methodType() == QMetaMethod::Method && tagged == kind && method.parameterCount() == parameters &&
+            isNamed(name, method.name()))
+            return method;
+    }
+    return {};
+}
+
+// Calls a method with the arguments converted to its parameter types;
+// an invalid QVariant when they do not convert.
+QVariant call(Component& object, const QMetaMethod& method, QVariantList args)
+{
+    constexpr std::size_t MostArguments = 10;  // what QMetaMethod::invoke takes
+    std::array<QGenericArgument, MostArguments> given{};
+    if (args.size() > qsizetype(MostArguments))
+        return {};
+    for (int i = 0; i < args.size(); ++i) {
+        QVariant& arg = args[i];
+        if (!arg.convert(method.parameterMetaType(i)))
+            return {};
+        given.at(i) = QGenericArgument(arg.typeName(), arg.constData());
+    }
+    const bool returnsNothing = method.returnMetaType() == QMetaType::fromType<void>();
+    QVariant result = returnsNothing ? QVariant(true) : QVariant(method.returnMetaType());
+    const QGenericReturnArgument into =
+        returnsNothing ? QGenericReturnArgument() : QGenericReturnArgument(method.typeName(), result.data());
+    if (!method.invoke(&object, Qt::DirectConnection, into, given[0], given[1], given[2], given[3], given[4], given[5],
+                       given[6], given[7], given[8], given[9]))
+        return {};
+    return result;
+}
+
+}  // namespace
+
+bool Component::setProperty(const QString& name, const QVariant& value) noexcept
+{
+    return guarded(
+        [&] {
+            const QMetaProperty property = interfaceProperty(*metaObject(), name);
+            if (property.isValid())
+                return property.write(this, value);
+            const QMetaMethod let =
+                interfaceMethod(*metaObject(), QStringLiteral("set") + name, 1, MethodKind::LetOnly);
+            return let.isValid() && call(*this, let, {value}).isValid();
+        },
+        false);
+}
+
+QVariant Component::property(const QString& name) const noexcept
+{
+    return guarded([&] { return interfaceProperty(*metaObject(), name).read(this); }, QVariant());
+}
+
+QVariant Component::invoke(const QString& method, const QVariantList& args) noexcept
+{
+    return guarded(
+        [&] {
+            const QMetaMethod found = interfaceMethod(*metaObject(), method, args.size(), MethodKind::Method);
+            return found.isValid() ? call(*this, found, args) : QVariant();
+        },
+        QVariant());
+}
 
 namespace {
 

@@ -3,17 +3,33 @@
 // default interface and a ProgID ("library.Class"), reference counted, made
 // either directly through their header (early bound) or by class id or ProgID
 // through the factory a shared library exports (late bound).
+//
+// Each class describes its default interface to Qt's meta-object system, and
+// that description is all late binding reads: its properties are Q_PROPERTY,
+// its methods Q_INVOKABLE, and a property with a let but no get is its
+// setter alone, a Q_INVOKABLE tagged K98_LET_ONLY:
+//
+//     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+//     Q_INVOKABLE K98_LET_ONLY void setIcon(const QString& path);  // "Icon"
+//     Q_INVOKABLE void Show();
 
 #include <atomic>
+#include <QObject>
 #include <QString>
 #include <QUuid>
 #include <QVariant>
 
+// moc keeps it as the method's tag; the compiler sees nothing.
+#ifndef Q_MOC_RUN
+#define K98_LET_ONLY
+#endif
+
 namespace rt {
 
-class Component {
+class Component : public QObject {
+    Q_OBJECT
 public:
-    virtual ~Component() = default;
+    ~Component() override = default;
 
     virtual QUuid ClassId() const = 0;
     virtual QUuid InterfaceId() const = 0;
@@ -26,11 +42,17 @@ public:
             delete this;
     }
 
-    // Late-bound access to the default interface. Unknown names answer
-    // false or an invalid QVariant.
-    virtual bool setProperty(const QString& name, const QVariant& value);
-    virtual QVariant property(const QString& name) const;
-    virtual QVariant invoke(const QString& method, const QVariantList& args = {});
+    // Late-bound access to the default interface, names matched without
+    // regard to case. A value or an argument is converted to the type the
+    // class declares; a method that returns nothing answers true once it has
+    // run. An unknown name, a property without that access, arguments of
+    // another number or of types that do not convert, and anything thrown
+    // answer false or an invalid QVariant: nothing leaves the library. They
+    // hide QObject's own, which would also reach QObject's members and add
+    // any unknown name as a property.
+    bool setProperty(const QString& name, const QVariant& value) noexcept;
+    QVariant property(const QString& name) const noexcept;
+    QVariant invoke(const QString& method, const QVariantList& args = {}) noexcept;
 
 private:
     std::atomic<int> mRefs{1};

@@ -1,0 +1,63 @@
+// Late binding as every component gets it from its meta-object: names in any
+// case, values converted to the declared types, and nothing else reachable.
+
+#include "runtime/components/Component.h"
+
+#include <stdexcept>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Probe : public rt::Component {
+    Q_OBJECT
+    Q_PROPERTY(int Count MEMBER mCount)
+    Q_PROPERTY(QString Name READ Name)
+
+public:
+    QUuid ClassId() const override { return {}; }
+    QUuid InterfaceId() const override { return {}; }
+    QString ProgId() const override { return QStringLiteral("tests.Probe"); }
+
+    QString Name() const { return QStringLiteral("probe"); }
+    Q_INVOKABLE K98_LET_ONLY void setNote(const QString& note) { mNote = note; }
+    Q_INVOKABLE int Add(int first, int second) { return first + second; }
+    Q_INVOKABLE void Fail() { throw std::runtime_error("fails"); }
+
+    QString mNote;
+
+private:
+    int mCount = 0;
+};
+
+TEST(LateBinding, PropertiesAndMethodsByTheirDeclaredTypes)
+{
+    Probe probe;
+    EXPECT_TRUE(probe.setProperty("count", "12"));
+    EXPECT_FALSE(probe.setProperty("Count", "twelve"));
+    EXPECT_EQ(probe.property("COUNT"), QVariant(12));
+    EXPECT_FALSE(probe.setProperty("Name", "other")) << "Name has no let";
+    EXPECT_EQ(probe.property("name"), QVariant("probe"));
+
+    EXPECT_TRUE(probe.setProperty("note", "kept"));
+    EXPECT_EQ(probe.mNote, "kept");
+    EXPECT_FALSE(probe.property("Note").isValid()) << "Note has no get";
+    EXPECT_FALSE(probe.invoke("setNote", {"x"}).isValid()) << "a let is no method";
+
+    EXPECT_EQ(probe.invoke("add", {2, "3"}), QVariant(5));
+    EXPECT_FALSE(probe.invoke("Add", {2}).isValid());
+    EXPECT_FALSE(probe.invoke("Add", {2, "three"}).isValid());
+}
+
+TEST(LateBinding, NothingThrownAndNothingOfQObjectIsReached)
+{
+    Probe probe;
+    EXPECT_FALSE(probe.invoke("Fail").isValid());
+    EXPECT_FALSE(probe.invoke("deleteLater").isValid());
+    EXPECT_FALSE(probe.setProperty("objectName", "x"));
+    EXPECT_FALSE(probe.property("objectName").isValid());
+}
+
+}  // namespace
+
+#include "LateBindingTest.moc"
