@@ -199,7 +199,7 @@ void frmMain::getPath()
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
     if (!ShellEx::FileExists(folder + QStringLiteral("kestrel98.lib"))) {
-        MsgBox(QStringLiteral("kestrel98.lib not found. This program will terminate."), vbCritical + vbOKOnly,
+        MsgBox(QStringLiteral("kestrel98.lib not found. This program will terminate."), vbCritical | vbOKOnly,
                mMain::ProductName);
         EndProgram();
         return;
@@ -261,9 +261,9 @@ void frmMain::Form_QueryUnload(int& Cancel, int UnloadMode)
         return;
     WarnFormPosition();
     Beep();
-    const int answer =
+    const MsgBoxResult answer =
         MsgBox(QStringLiteral("Are you sure you want to quit ") + mMain::ProductName + QStringLiteral("?"),
-               vbYesNo + vbExclamation, mMain::ProductName);
+               vbYesNo | vbExclamation, mMain::ProductName);
     if (answer == vbNo)
         Cancel = 1;
 }

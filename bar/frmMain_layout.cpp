@@ -36,7 +36,7 @@ bool offerCorrection(const QString& problem)
 {
     Beep();
     const QString& name = mMain::ProductName;
-    if (MsgBox(name + problem + name + kCorrectIt, vbYesNo + vbExclamation, name) != vbYes)
+    if (MsgBox(name + problem + name + kCorrectIt, vbYesNo | vbExclamation, name) != vbYes)
         return false;
     Beep();
     MsgBox(QStringLiteral("The problem was corrected."), vbInformation, name);

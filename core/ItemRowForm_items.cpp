@@ -153,7 +153,7 @@ QString ItemRowForm::resolveDroppedShortcut(const QString& path)
         return path;
     Beep();
     if (MsgBox(QStringLiteral("You have dropped a shortcut (shell link) file. Do you want to dereference the file?"),
-               vbYesNo + vbQuestion, path) == vbYes)
+               vbYesNo | vbQuestion, path) == vbYes)
         return ShellEx::GetLinkTarget(path);
     const QString target = ShellEx::GetLinkTarget(path);
     if (!ShellEx::DirExists(target))
@@ -163,7 +163,7 @@ QString ItemRowForm::resolveDroppedShortcut(const QString& path)
         mMain::ProductName +
         QStringLiteral(" will not work properly with this file. It is recommended to dereference "
                        "this file. Do you want to dereference it?");
-    return MsgBox(question, vbYesNo + vbQuestion, path) == vbYes ? target : path;
+    return MsgBox(question, vbYesNo | vbQuestion, path) == vbYes ? target : path;
 }
 
 void ItemRowForm::takeDroppedFiles(platform::HDROP drop, int insertIndex)

@@ -36,7 +36,7 @@ QString askDialog(const QString& info)
 bool confirmDelete()
 {
     Beep();
-    return MsgBox(QStringLiteral("Are you sure you want to delete this item?"), vbYesNo + vbQuestion,
+    return MsgBox(QStringLiteral("Are you sure you want to delete this item?"), vbYesNo | vbQuestion,
                   mMain::ProductName) == vbYes;
 }
 

@@ -36,6 +36,25 @@ struct MenuEntry {
     QList<MenuEntry> children;  // non-empty: a submenu
 };
 
+// A message box's icon and buttons, and the button that closed it.
+enum class MessageIcon { None, Critical, Question, Exclamation, Information };
+enum class MessageButtons { Ok, OkCancel, YesNoCancel, YesNo };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+struct MessageStyle {
+    MessageIcon icon = MessageIcon::None;
+    MessageButtons buttons = MessageButtons::Ok;
+
+    constexpr MessageStyle(MessageIcon icon, MessageButtons buttons) : icon(icon), buttons(buttons) {}
+    // An icon alone has OK; buttons alone have no icon.
+    constexpr MessageStyle(MessageIcon icon) : icon(icon) {}
+    constexpr MessageStyle(MessageButtons buttons) : buttons(buttons) {}
+    bool operator==(const MessageStyle&) const = default;
+};
+
+constexpr MessageStyle operator|(MessageIcon icon, MessageButtons buttons) { return {icon, buttons}; }
+constexpr MessageStyle operator|(MessageButtons buttons, MessageIcon icon) { return {icon, buttons}; }
+
 // Result of a file-open dialog.
 struct FileChoice {
     bool accepted = false;
@@ -63,9 +82,7 @@ public:
 
     virtual void beep() = 0;
 
-    // style: icon (16, 32, 48, 64) plus buttons (0 OK, 1 OK/Cancel,
-    // 3 Yes/No/Cancel, 4 Yes/No). Answers 1 OK, 2 Cancel, 6 Yes, 7 No.
-    virtual int messageBox(const QString& prompt, int style, const QString& title) = 0;
+    virtual MessageAnswer messageBox(const QString& prompt, MessageStyle style, const QString& title) = 0;
 
     // Pops a menu at a point (pixels from the monitor's corner); returns the chosen entry's name or "".
     virtual QString popupMenu(const QList<MenuEntry>& entries, QPoint at) = 0;

@@ -136,48 +136,66 @@ private:
 
 // What a box answers when the program ends under it: the choice that changes
 // nothing.
-int answerWhenEnding(int style)
+MessageAnswer answerWhenEnding(MessageButtons buttons)
 {
-    switch (style & 0x7) {
-    case 1:
-    case 3: return 2;
-    case 4: return 7;
-    default: return 1;
+    switch (buttons) {
+    case MessageButtons::OkCancel:
+    case MessageButtons::YesNoCancel: return MessageAnswer::Cancel;
+    case MessageButtons::YesNo: return MessageAnswer::No;
+    case MessageButtons::Ok: break;
+    }
+    return MessageAnswer::Ok;
+}
+
+QMessageBox::Icon iconOf(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Critical: return QMessageBox::Critical;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons buttonsOf(MessageButtons buttons)
+{
+    switch (buttons) {
+    case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::Ok: break;
+    }
+    return QMessageBox::Ok;
+}
+
+MessageAnswer answerOf(int pressed)
+{
+    switch (pressed) {
+    case QMessageBox::Yes: return MessageAnswer::Yes;
+    case QMessageBox::No: return MessageAnswer::No;
+    case QMessageBox::Cancel: return MessageAnswer::Cancel;
+    default: return MessageAnswer::Ok;
     }
 }
 }  // namespace
 
-int QtPlatform::messageBox(const QString& prompt, int style, const QString& title)
+MessageAnswer QtPlatform::messageBox(const QString& prompt, MessageStyle style, const QString& title)
 {
     if (shutdownRequested())
-        return answerWhenEnding(style);
+        return answerWhenEnding(style.buttons);
     QMessageBox box;
     box.setWindowTitle(title);
     box.setText(prompt);
-    switch (style & 0x70) {
-    case 16: box.setIcon(QMessageBox::Critical); break;
-    case 32: box.setIcon(QMessageBox::Question); break;
-    case 48: box.setIcon(QMessageBox::Warning); break;
-    case 64: box.setIcon(QMessageBox::Information); break;
-    default: break;
-    }
+    box.setIcon(iconOf(style.icon));
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    switch (style & 0x7) {
-    case 1: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    case 3: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel); break;
-    case 4: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    default: box.setStandardButtons(QMessageBox::Ok); break;
-    }
+    box.setStandardButtons(buttonsOf(style.buttons));
     const DialogAboveBar aboveBar(&box);
     const int pressed = box.exec();
     if (shutdownRequested())
-        return answerWhenEnding(style);
-    switch (pressed) {
-    case QMessageBox::Yes: return 6;
-    case QMessageBox::No: return 7;
-    case QMessageBox::Cancel: return 2;
-    default: return 1;
-    }
+        return answerWhenEnding(style.buttons);
+    return answerOf(pressed);
 }
 
 namespace {

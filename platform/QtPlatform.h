@@ -16,7 +16,7 @@ public:
     QRect screenGeometry() override;
     QRect availableGeometry() override;
     void beep() override;
-    int messageBox(const QString& prompt, int style, const QString& title) override;
+    MessageAnswer messageBox(const QString& prompt, MessageStyle style, const QString& title) override;
     QString popupMenu(const QList<MenuEntry>& entries, QPoint at) override;
     void runModal(QWidget* window) override;
     FileChoice openFileDialog(QWidget* owner, const QString& title, const QString& filter,

@@ -10,15 +10,12 @@ namespace platform {
 namespace {
 
 const QString kTitle = QStringLiteral("Kestrel 98");
-constexpr int kQuestionYesNo = 32 + 4;
-constexpr int kExclamationOk = 48;
-constexpr int kYes = 6;
 
 bool userTrusts(const LaunchPlan& plan)
 {
     const QString question =
         QStringLiteral("This launcher is not marked as trusted. Run \"%1\" anyway?").arg(plan.name);
-    return services().messageBox(question, kQuestionYesNo, kTitle) == kYes;
+    return services().messageBox(question, MessageIcon::Question | MessageButtons::YesNo, kTitle) == MessageAnswer::Yes;
 }
 
 // Entries that do not ask for it get no id: a program that does not
@@ -59,7 +56,7 @@ bool launch(const QString& target)
 {
     const LaunchPlan plan = launchPlanFor(target);
     if (!plan.refusal.isEmpty()) {
-        services().messageBox(plan.refusal, kExclamationOk, kTitle);
+        services().messageBox(plan.refusal, MessageIcon::Exclamation, kTitle);
         return false;
     }
     if (plan.canStart() && plan.askTrust && !userTrusts(plan))

@@ -5,7 +5,7 @@
 
 namespace rt {
 
-int MsgBox(const QString& prompt, int style, const QString& title)
+MsgBoxResult MsgBox(const QString& prompt, MsgBoxStyle style, const QString& title)
 {
     return platform::services().messageBox(prompt, style, title);
 }

@@ -2,6 +2,8 @@
 // The runtime's dialogs and screen facts: message boxes, the beep, the
 // pointer and the primary screen in twips.
 
+#include "platform/Platform.h"
+
 #include <cstdint>
 #include <QString>
 
@@ -9,20 +11,24 @@ class QWidget;
 
 namespace rt {
 
-// Message box styles and answers.
-enum MsgBoxStyle : int {
-    vbOKOnly = 0,
-    vbOKCancel = 1,
-    vbYesNoCancel = 3,
-    vbYesNo = 4,
-    vbCritical = 16,
-    vbQuestion = 32,
-    vbExclamation = 48,
-    vbInformation = 64,
-};
-enum MsgBoxResult : int { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
+// Message box styles and answers by their documented names. A style is an
+// icon, buttons, or an icon | buttons.
+using MsgBoxStyle = platform::MessageStyle;
+using MsgBoxResult = platform::MessageAnswer;
+inline constexpr platform::MessageButtons vbOKOnly = platform::MessageButtons::Ok;
+inline constexpr platform::MessageButtons vbOKCancel = platform::MessageButtons::OkCancel;
+inline constexpr platform::MessageButtons vbYesNoCancel = platform::MessageButtons::YesNoCancel;
+inline constexpr platform::MessageButtons vbYesNo = platform::MessageButtons::YesNo;
+inline constexpr platform::MessageIcon vbCritical = platform::MessageIcon::Critical;
+inline constexpr platform::MessageIcon vbQuestion = platform::MessageIcon::Question;
+inline constexpr platform::MessageIcon vbExclamation = platform::MessageIcon::Exclamation;
+inline constexpr platform::MessageIcon vbInformation = platform::MessageIcon::Information;
+inline constexpr MsgBoxResult vbOK = MsgBoxResult::Ok;
+inline constexpr MsgBoxResult vbCancel = MsgBoxResult::Cancel;
+inline constexpr MsgBoxResult vbYes = MsgBoxResult::Yes;
+inline constexpr MsgBoxResult vbNo = MsgBoxResult::No;
 
-int MsgBox(const QString& prompt, int style, const QString& title);
+MsgBoxResult MsgBox(const QString& prompt, MsgBoxStyle style, const QString& title);
 void Beep();
 
 // Shows a form modally and returns when it is hidden.

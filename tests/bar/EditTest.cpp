@@ -144,7 +144,7 @@ TEST_F(Edit, ShortcutFilesAskBeforeTheyAreAddedButOnlyInLowerCase)
     ASSERT_EQ(fake.messageBoxes.size(), 1);
     EXPECT_EQ(fake.messageBoxes[0].prompt,
               QStringLiteral("You have dropped a shortcut (shell link) file. Do you want to dereference the file?"));
-    EXPECT_EQ(fake.messageBoxes[0].style, 36);
+    EXPECT_EQ(fake.messageBoxes[0].style, rt::vbYesNo | rt::vbQuestion);
     EXPECT_EQ(fake.messageBoxes[0].title, lower);
     EXPECT_EQ(tips().mid(0, 2), (QStringList{"TOOL.LNK", "tool.lnk"}));
 }

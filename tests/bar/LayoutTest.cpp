@@ -233,9 +233,9 @@ TEST_F(Layout, ABarStoredWhollyAboveTheScreenIsOfferedBack)
     EXPECT_EQ(fake.messageBoxes[0].prompt,
               QStringLiteral("Kestrel 98 is shown too far above the screen. You will not be able to see Kestrel 98 if "
                              "you don't correct this problem. Do you want to correct this problem now?"));
-    EXPECT_EQ(fake.messageBoxes[0].style, 52);
+    EXPECT_EQ(fake.messageBoxes[0].style, rt::vbYesNo | rt::vbExclamation);
     EXPECT_EQ(fake.messageBoxes[1].prompt, QStringLiteral("The problem was corrected."));
-    EXPECT_EQ(fake.messageBoxes[1].style, 64);
+    EXPECT_EQ(fake.messageBoxes[1].style, rt::vbInformation);
     EXPECT_EQ(b.Top(), 0);
     EXPECT_EQ(b.Position(), 0);
 }

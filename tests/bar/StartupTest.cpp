@@ -102,7 +102,7 @@ TEST_F(Startup, ClosingFromTheTaskListAsksAndNoKeepsTheBar)
     EXPECT_FALSE(b.Unload(rt::vbAppTaskManager));
     ASSERT_EQ(fake.messageBoxes.size(), 1);
     EXPECT_EQ(fake.messageBoxes[0].prompt, QStringLiteral("Are you sure you want to quit Kestrel 98?"));
-    EXPECT_EQ(fake.messageBoxes[0].style, 52);
+    EXPECT_EQ(fake.messageBoxes[0].style, rt::vbYesNo | rt::vbExclamation);
     EXPECT_EQ(fake.beeps, 1);
     EXPECT_TRUE(b.isVisible());
     EXPECT_TRUE(b.Loaded());

@@ -92,7 +92,7 @@ TEST_F(GroupPropertyDialog, NamesAreCheckedAsTyped)
     EXPECT_EQ(refusalOf("a|b"), "You cannot use the character \"|\" in Group Name. Please change it. ");
     EXPECT_EQ(fake.beeps, 3);
     EXPECT_EQ(fake.messageBoxes.value(0).title, "Group Property");
-    EXPECT_EQ(fake.messageBoxes.value(0).style, 64);
+    EXPECT_EQ(fake.messageBoxes.value(0).style, platform::MessageIcon::Information);
 
     EXPECT_EQ(refusalOf("  Tools"), "");
     EXPECT_EQ(dialog->ItemInfo(), "group|  Tools|:");

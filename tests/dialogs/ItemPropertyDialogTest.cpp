@@ -56,7 +56,7 @@ TEST_F(ItemPropertyDialog, UnknownPathIsRefusedWithItsOwnTitle)
     ASSERT_EQ(fake.messageBoxes.size(), 1);
     EXPECT_EQ(fake.messageBoxes[0].prompt, Missing);
     EXPECT_EQ(fake.messageBoxes[0].title, "Fonts Folder");
-    EXPECT_EQ(fake.messageBoxes[0].style, 64);
+    EXPECT_EQ(fake.messageBoxes[0].style, platform::MessageIcon::Information);
     EXPECT_EQ(fake.beeps, 1);
     EXPECT_EQ(dialog->ItemInfo(), "");
 }

@@ -238,7 +238,7 @@ TEST_F(ItemCommands, DeletingAsksFirstAndLeavesAGroupsSectionInTheStore)
     onButton(bar->ItemImg[1], 5, QStringLiteral("mnuDelete"));
     ASSERT_EQ(fake.messageBoxes.size(), 1);
     EXPECT_EQ(fake.messageBoxes[0].prompt, QStringLiteral("Are you sure you want to delete this item?"));
-    EXPECT_EQ(fake.messageBoxes[0].style, rt::vbYesNo + rt::vbQuestion);
+    EXPECT_EQ(fake.messageBoxes[0].style, rt::vbYesNo | rt::vbQuestion);
     EXPECT_EQ(fake.messageBoxes[0].title, QStringLiteral("Kestrel 98"));
     EXPECT_EQ(fake.beeps, 1);
     EXPECT_EQ(mMain::ItemCount, 5);

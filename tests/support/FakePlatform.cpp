@@ -8,14 +8,16 @@ FakePlatform::~FakePlatform() { platform::setServices(mPrevious); }
 
 QRect FakePlatform::availableGeometry() { return available.isValid() ? available : QRect(QPoint(0, 0), screen); }
 
-int FakePlatform::messageBox(const QString& prompt, int style, const QString& title)
+platform::MessageAnswer FakePlatform::messageBox(const QString& prompt, platform::MessageStyle style,
+                                                 const QString& title)
 {
     messageBoxes.append({prompt, style, title});
     if (onMessageBox)
         onMessageBox(prompt);
     if (!answers.isEmpty())
         return answers.takeFirst();
-    return (style & 0x7) == 4 ? 6 : 1;
+    return style.buttons == platform::MessageButtons::YesNo ? platform::MessageAnswer::Yes
+                                                            : platform::MessageAnswer::Ok;
 }
 
 QString FakePlatform::popupMenu(const QList<platform::MenuEntry>& entries, QPoint at)

@@ -15,7 +15,7 @@ class FakePlatform : public platform::Platform {
 public:
     struct MessageBoxCall {
         QString prompt;
-        int style = 0;
+        platform::MessageStyle style = platform::MessageIcon::None;
         QString title;
     };
 
@@ -29,7 +29,8 @@ public:
     QRect screenGeometry() override { return QRect(origin, screen); }
     QRect availableGeometry() override;
     void beep() override { ++beeps; }
-    int messageBox(const QString& prompt, int style, const QString& title) override;
+    platform::MessageAnswer messageBox(const QString& prompt, platform::MessageStyle style,
+                                       const QString& title) override;
     QString popupMenu(const QList<platform::MenuEntry>& entries, QPoint at) override;
     void runModal(QWidget* window) override;
     platform::FileChoice openFileDialog(QWidget* owner, const QString& title, const QString& filter,
@@ -51,10 +52,10 @@ public:
 
     int beeps = 0;
 
-    // Message boxes shown, and the answers to give in order (then vbYes for
-    // Yes/No questions and vbOK otherwise).
+    // Message boxes shown, and the answers to give in order (then Yes for
+    // Yes/No questions and OK otherwise).
     QList<MessageBoxCall> messageBoxes;
-    QList<int> answers;
+    QList<platform::MessageAnswer> answers;
     // Runs while a box is up, before it is answered.
     std::function<void(const QString& prompt)> onMessageBox;
 

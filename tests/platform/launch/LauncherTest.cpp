@@ -22,9 +22,6 @@ bool appears(const QString& path)
     return QFile::exists(path);
 }
 
-constexpr int kYes = 6;
-constexpr int kNo = 7;
-
 }  // namespace
 
 TEST(Launcher, UntrustedLauncherRunsOnlyAfterYes)
@@ -35,15 +32,15 @@ TEST(Launcher, UntrustedLauncherRunsOnlyAfterYes)
     ASSERT_TRUE(writeFile(entry, "[Desktop Entry]\nName=Handy Tool\nExec=touch " + marker.toUtf8() + "\n"));
     FakePlatform fake;
 
-    fake.answers = {kNo};
+    fake.answers = {platform::MessageAnswer::No};
     EXPECT_FALSE(platform::launch(entry));
     ASSERT_EQ(fake.messageBoxes.size(), 1);
     EXPECT_EQ(fake.messageBoxes[0].prompt, "This launcher is not marked as trusted. Run \"Handy Tool\" anyway?");
-    EXPECT_EQ(fake.messageBoxes[0].style, 36);
+    EXPECT_EQ(fake.messageBoxes[0].style, platform::MessageIcon::Question | platform::MessageButtons::YesNo);
     EXPECT_EQ(fake.messageBoxes[0].title, "Kestrel 98");
     EXPECT_EQ(fake.beeps, 0);
 
-    fake.answers = {kYes};
+    fake.answers = {platform::MessageAnswer::Yes};
     EXPECT_TRUE(platform::launch(entry));
     EXPECT_EQ(fake.messageBoxes.size(), 2);
     EXPECT_TRUE(appears(marker));
@@ -68,7 +65,7 @@ TEST(Launcher, WhatCannotStartBeepsOrSaysWhy)
     EXPECT_FALSE(platform::launch(console));
     ASSERT_EQ(fake.messageBoxes.size(), 1);
     EXPECT_TRUE(fake.messageBoxes[0].prompt.contains(QStringLiteral("\"Console Tool\"")));
-    EXPECT_EQ(fake.messageBoxes[0].style, 48);
+    EXPECT_EQ(fake.messageBoxes[0].style, platform::MessageIcon::Exclamation);
     EXPECT_EQ(fake.beeps, 2);
 }
 

@@ -271,11 +271,11 @@ TEST(Dialogs, MessageBoxesAndBeepsGoThroughThePlatform)
 {
     FakePlatform fake;
     fake.answers = {vbNo};
-    EXPECT_EQ(MsgBox(QStringLiteral("Quit?"), vbYesNo + vbExclamation, QStringLiteral("Kestrel 98")), vbNo);
+    EXPECT_EQ(MsgBox(QStringLiteral("Quit?"), vbYesNo | vbExclamation, QStringLiteral("Kestrel 98")), vbNo);
     EXPECT_EQ(MsgBox(QStringLiteral("Done."), vbInformation, QStringLiteral("Kestrel 98")), vbOK);
     Beep();
     ASSERT_EQ(fake.messageBoxes.size(), 2);
-    EXPECT_EQ(fake.messageBoxes[0].style, 52);
+    EXPECT_EQ(fake.messageBoxes[0].style, vbYesNo | vbExclamation);
     EXPECT_EQ(fake.messageBoxes[0].title, QStringLiteral("Kestrel 98"));
     EXPECT_EQ(fake.beeps, 1);
 }
