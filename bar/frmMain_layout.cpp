@@ -102,7 +102,7 @@ void frmMain::ScreenChanged()
 
 void frmMain::setMaskColor()
 {
-    double color = double(qbColor(13));
+    auto color = double(qbColor(13));
     const QString stored = mMain::GetSetting(QStringLiteral("Setting"), QStringLiteral("MaskColor"));
     double parsed = 0;
     if (!stored.isEmpty() && mMain::toColorNumber(stored, parsed))

@@ -41,7 +41,7 @@ QString ExtractLibIcon(const QString& libraryPath, int16_t record)
     if (library.status != platform::FileContents::Read || start > library.bytes.size())
         return QString();
     const QByteArray bytes = library.bytes.mid(start, IconRecordSize);
-    const QString path = folder + TempIconFileName();
+    QString path = folder + TempIconFileName();
     // A short read leaves the record incomplete: write what there is, as the
     // reader of the file then finds no icon in it.
     if (!platform::writePrivateFile(path, bytes))
@@ -65,7 +65,7 @@ QIcon GetSpecialIcon(int code) { return winbridge::GetSpecialSmallIcon(code, 0);
 
 QIcon GetFileIcon(const QString& path, bool selected)
 {
-    const QIcon icon = platform::fileIcon(path);
+    QIcon icon = platform::fileIcon(path);
     if (!selected || icon.isNull())
         return icon;
     QIcon selectedIcon;

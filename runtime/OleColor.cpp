@@ -6,7 +6,7 @@ namespace rt {
 
 QColor oleColor(int64_t value)
 {
-    const uint32_t bits = static_cast<uint32_t>(value);
+    const auto bits = static_cast<uint32_t>(value);
     if (bits & 0x80000000u)
         return classicSystemColor(static_cast<int>(bits & 0xFFu));
     return QColor(bits & 0xFF, (bits >> 8) & 0xFF, (bits >> 16) & 0xFF);

@@ -50,7 +50,7 @@ QString privateRuntimeFolder()
 {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty()) {
-        const QString folder = privateFolderUnder(runtime);
+        QString folder = privateFolderUnder(runtime);
         if (!folder.isEmpty())
             return folder;
     }

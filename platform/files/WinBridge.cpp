@@ -61,8 +61,7 @@ QString installedSettingsEntry(const SettingsEntry (&candidates)[N])
             !desktops.contains(QLatin1String(b->desktop), Qt::CaseInsensitive);
     });
     for (const SettingsEntry* entry : ordered) {
-        const QString path =
-            QStandardPaths::locate(QStandardPaths::ApplicationsLocation, QLatin1String(entry->fileName));
+        QString path = QStandardPaths::locate(QStandardPaths::ApplicationsLocation, QLatin1String(entry->fileName));
         if (!path.isEmpty())
             return path;
     }
@@ -232,7 +231,7 @@ QPixmap drawnPixmap(const SpecialItem& item, int size)
 // larger rendition down to the size asked for, or the largest one up.
 QPixmap themedPixmap(const QIcon& icon, int size)
 {
-    const QPixmap pixmap = icon.pixmap(size, size);
+    QPixmap pixmap = icon.pixmap(size, size);
     if (pixmap.isNull() || pixmap.size() == QSize(size, size))
         return pixmap;
     return icon.pixmap(4 * size, 4 * size).scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);

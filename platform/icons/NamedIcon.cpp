@@ -48,7 +48,7 @@ QIcon pixmapFolderIcon(const QString& name)
         for (const QString& candidate : candidates) {
             const QString file = folder + QLatin1Char('/') + candidate;
             if (QFileInfo(file).isFile()) {
-                const QIcon icon = iconFromFile(file);
+                QIcon icon = iconFromFile(file);
                 if (!icon.isNull())
                     return icon;
             }

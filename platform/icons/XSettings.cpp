@@ -30,7 +30,7 @@ public:
     {
         if (mData.size() - mAt < qsizetype(sizeof(Card)))
             return false;
-        const uchar* at = reinterpret_cast<const uchar*>(mData.constData() + mAt);
+        const auto* at = reinterpret_cast<const uchar*>(mData.constData() + mAt);
         value = mBigEndian ? qFromBigEndian<Card>(at) : qFromLittleEndian<Card>(at);
         mAt += sizeof(Card);
         return true;

@@ -208,7 +208,7 @@ bool RegisterHotKey(QWidget* window, int id, int modifiers, int virtualKey)
     xcb_connection_t* conn = connection();
     if (!conn || virtualKey < 'A' || virtualKey > 'Z')
         return false;
-    const xcb_keysym_t keysym = xcb_keysym_t(virtualKey - 'A' + 'a');
+    const auto keysym = xcb_keysym_t(virtualKey - 'A' + 'a');
     const Grab grab{window, keysym, keycodeOf(conn, keysym), xModifiers(modifiers)};
     if (grab.keycode == 0 || !grabAll(conn, grab))
         return false;

@@ -139,7 +139,7 @@ QString beginStartup(const StartupInfo& info)
     if (!openDisplay(display))
         return QString();
     const xcb_window_t window = createMessageWindow(display);
-    const QString id = newStartupId(serverTime(display.connection.get(), window));
+    QString id = newStartupId(serverTime(display.connection.get(), window));
     QList<QPair<QByteArray, QString>> keys{
         {"ID", id}, {"NAME", info.name}, {"SCREEN", QString::number(display.screenNumber)}};
     if (!info.icon.isEmpty())

@@ -263,7 +263,7 @@ std::optional<QString> quotedValue(const QString& written)
 {
     if (!isQuoted(written))
         return std::nullopt;
-    const std::optional<QString> inside = unescapedText(withoutQuotes(written));
+    std::optional<QString> inside = unescapedText(withoutQuotes(written));
     if (!inside || !needsQuotes(*inside))
         return std::nullopt;
     return inside;

@@ -23,7 +23,7 @@ constexpr int BackupLimit = 100;
 
 QString configHome()
 {
-    const QString fromEnvironment = qEnvironmentVariable("XDG_CONFIG_HOME");
+    QString fromEnvironment = qEnvironmentVariable("XDG_CONFIG_HOME");
     // The base directory rules say a relative path is to be ignored.
     if (QDir::isAbsolutePath(fromEnvironment))
         return fromEnvironment;

@@ -179,7 +179,10 @@ TEST_F(AboutBox, OkEnterAndEscUnloadAndTheNextShowBuildsAFreshForm)
         {"Enter", [](frmAbout& f) { QTest::keyClick(&f, Qt::Key_Return); }},
         {"Esc", [](frmAbout& f) { QTest::keyClick(&f, Qt::Key_Escape); }},
     };
-    for (const auto& [how, ending] : endings) {
+    // Not a structured binding: clang before 16 cannot capture one in a lambda.
+    for (const auto& entry : endings) {
+        const char* how = entry.first;
+        const auto& ending = entry.second;
         const frmAbout* shown = nullptr;
         show([&](frmAbout& f) {
             shown = &f;

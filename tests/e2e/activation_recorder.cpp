@@ -36,7 +36,7 @@ public:
             message.member() != QLatin1String("Activate"))
             return false;
         // Maps arrive unconverted, as a D-Bus argument.
-        const QVariantMap platformData = qdbus_cast<QVariantMap>(message.arguments().value(0));
+        const auto platformData = qdbus_cast<QVariantMap>(message.arguments().value(0));
         QFile record(mRecordFile);
         if (record.open(QIODevice::Append))
             record.write("Activate " + platformData.value(QStringLiteral("desktop-startup-id")).toString().toUtf8() +

@@ -94,7 +94,7 @@ private:
     {
         const QList<QVariant> arguments = message.arguments();
         const QString session = arguments.value(0).value<QDBusObjectPath>().path();
-        const QDBusArgument shortcuts = arguments.value(1).value<QDBusArgument>();
+        const auto shortcuts = arguments.value(1).value<QDBusArgument>();
         QStringList described;
         shortcuts.beginArray();
         while (!shortcuts.atEnd()) {

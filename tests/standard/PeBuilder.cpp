@@ -93,9 +93,9 @@ QByteArray resourceSection(const QList<Resource>& resources)
             append(out, 0, 8);
         }
     }
-    for (auto type = byType.cbegin(); type != byType.cend(); ++type) {
-        for (auto id = type->cbegin(); id != type->cend(); ++id) {
-            out.append(*id);
+    for (const auto& ids : byType) {
+        for (const QByteArray& resource : ids) {
+            out.append(resource);
             while (out.size() % 4)
                 out.append('\0');
         }

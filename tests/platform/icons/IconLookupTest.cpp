@@ -53,7 +53,7 @@ private:
     {
         mBody += type;
         mBody += '\0';
-        const quint16 length = quint16(name.size());
+        const auto length = quint16(name.size());
         QByteArray bytes(2, '\0');
         if (mBig)
             qToBigEndian(length, bytes.data());

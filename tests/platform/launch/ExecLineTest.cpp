@@ -27,7 +27,7 @@ TEST(ExecLine, QuotingAndEscapes)
 {
     expectAll({
         {"prog  -a\tb", QStringList{"prog", "-a", "b"}},
-        {"\"/opt/my app/run\" \"two words\" x", QStringList{"/opt/my app/run", "two words", "x"}},
+        {R"("/opt/my app/run" "two words" x)", QStringList{"/opt/my app/run", "two words", "x"}},
         {R"(echo "say \"hi\"" "\$HOME" "a\\b" "\`x\`")", QStringList{"echo", "say \"hi\"", "$HOME", "a\\b", "`x`"}},
         // Inside quotes a backslash before anything else stays.
         {R"(prog "a\nb")", QStringList{"prog", "a\\nb"}},
@@ -65,7 +65,7 @@ TEST(ExecLine, FieldCodes)
 TEST(ExecLine, DocumentedExamples)
 {
     expectAll({
-        {R"(sh -c "echo \"\\$HOME\"")", QStringList{"sh", "-c", "echo \"\\$HOME\""}},
+        {R"(sh -c "echo \"\\$HOME\"")", QStringList{"sh", "-c", R"(echo "\$HOME")"}},
         {"gimp %U", QStringList{"gimp"}},
         {"\"/usr/bin/my program\" --new-window %u", QStringList{"/usr/bin/my program", "--new-window"}},
         {"fooview %F", QStringList{"fooview"}},

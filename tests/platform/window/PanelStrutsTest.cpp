@@ -20,8 +20,8 @@ std::vector<uint32_t> partial(int edge, uint32_t thickness, uint32_t from, uint3
 {
     std::vector<uint32_t> strut(12, 0);
     strut[size_t(edge)] = thickness;
-    strut[size_t(4 + 2 * edge)] = from;
-    strut[size_t(5 + 2 * edge)] = to;
+    strut[4 + 2 * size_t(edge)] = from;
+    strut[5 + 2 * size_t(edge)] = to;
     return strut;
 }
 enum { Left, Right, Top, Bottom };

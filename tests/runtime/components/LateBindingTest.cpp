@@ -1,34 +1,11 @@
 // Late binding as every component gets it from its meta-object: names in any
 // case, values converted to the declared types, and nothing else reachable.
 
-#include "runtime/components/Component.h"
-
-#include <stdexcept>
+#include "LateBoundProbe.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-class Probe : public rt::Component {
-    Q_OBJECT
-    Q_PROPERTY(int Count MEMBER mCount)
-    Q_PROPERTY(QString Name READ Name)
-
-public:
-    QUuid ClassId() const override { return {}; }
-    QUuid InterfaceId() const override { return {}; }
-    QString ProgId() const override { return QStringLiteral("tests.Probe"); }
-
-    QString Name() const { return QStringLiteral("probe"); }
-    Q_INVOKABLE K98_LET_ONLY void setNote(const QString& note) { mNote = note; }
-    Q_INVOKABLE int Add(int first, int second) { return first + second; }
-    Q_INVOKABLE void Fail() { throw std::runtime_error("fails"); }
-
-    QString mNote;
-
-private:
-    int mCount = 0;
-};
 
 TEST(LateBinding, PropertiesAndMethodsByTheirDeclaredTypes)
 {
@@ -59,5 +36,3 @@ TEST(LateBinding, NothingThrownAndNothingOfQObjectIsReached)
 }
 
 }  // namespace
-
-#include "LateBindingTest.moc"

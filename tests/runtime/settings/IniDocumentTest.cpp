@@ -37,7 +37,7 @@ const HandWritten kEitherFormat[] = {
     {"\"", "\""},
     {"\"\"", "\"\""},
     {"say \"hi\"", "say \"hi\""},
-    {"C:\\path\\to\\", "C:\\path\\to\\"},
+    {R"(C:\path\to\)", R"(C:\path\to\)"},
     {"a=b=c", "a=b=c"},
     {"=", "="},
     {"  padded value  ", "padded value"},
@@ -135,7 +135,7 @@ TEST(IniDocumentTest, AFileOfTheFirstFormatReadsAsThatStoreWroteIt)
         "trail ",
         "  both  ",
         "a|b|:c",
-        "C:\\path\\to\\",
+        R"(C:\path\to\)",
         "@leading at",
         "@@",
         "@Invalid()",
@@ -188,9 +188,9 @@ TEST(IniDocumentTest, AnyValueRoundTripsThroughTheFile)
 {
     const QStringList values = {
         "",           " ",         " lead",     "trail\t",
-        "\"quoted\"", "\" lead\"", "\"\\n\"",   "\"",
+        "\"quoted\"", "\" lead\"", R"("\n")",   "\"",
         "\\",         "\\\"",      "a\nb\r\n",  QString(QChar(0)) + "0",
-        "\x01\x7f",   "\"\\x41\"", "\"\\x01\"", QStringLiteral("\u00a0nbsp\u3000"),
+        "\x01\x7f",   R"("\x41")", R"("\x01")", QStringLiteral("\u00a0nbsp\u3000"),
         "😀",          "=;#,[]",    "@@",        "@String(x)",
     };
     IniDocument document = IniDocument::parse(Marked);

@@ -107,7 +107,7 @@ TEST_F(SettingsStoreTest, EveryValueAndKeyRoundTripsExactly)
         "trail ",
         "  both  ",
         "a|b|:c",
-        "C:\\path\\to\\",
+        R"(C:\path\to\)",
         "@leading at",
         "@@",
         "@Invalid()",
