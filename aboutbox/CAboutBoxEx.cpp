@@ -46,35 +46,24 @@ void CAboutBoxEx::Show()
     shared::ShowFormNearCursor(form);
 }
 
-void CAboutBoxEx::setComment(const QString& comment)
+void CAboutBoxEx::keepAndShow(QString& kept, rt::Label frmAbout::*label, const QString& text)
 {
-    mComment = comment;
-    loadedForm().lblComment.setCaption(comment);
+    kept = text;
+    (loadedForm().*label).setCaption(text);
 }
 
-void CAboutBoxEx::setEmail(const QString& address)
-{
-    mEmail = address;
-    loadedForm().lblEmail2.setCaption(address);
-}
+void CAboutBoxEx::setComment(const QString& comment) { keepAndShow(mComment, &frmAbout::lblComment, comment); }
 
-void CAboutBoxEx::setWebsite(const QString& address)
-{
-    mWebsite = address;
-    loadedForm().lblWebsite2.setCaption(address);
-}
+void CAboutBoxEx::setEmail(const QString& address) { keepAndShow(mEmail, &frmAbout::lblEmail2, address); }
+
+void CAboutBoxEx::setWebsite(const QString& address) { keepAndShow(mWebsite, &frmAbout::lblWebsite2, address); }
 
 void CAboutBoxEx::setProgramVersion(const QString& version)
 {
-    mProgramVersion = version;
-    loadedForm().lblVersion.setCaption(version);
+    keepAndShow(mProgramVersion, &frmAbout::lblVersion, version);
 }
 
-void CAboutBoxEx::setProgramName(const QString& name)
-{
-    mProgramName = name;
-    loadedForm().lblProgramName.setCaption(name);
-}
+void CAboutBoxEx::setProgramName(const QString& name) { keepAndShow(mProgramName, &frmAbout::lblProgramName, name); }
 
 void CAboutBoxEx::setPictureFile(const QString& file)
 {

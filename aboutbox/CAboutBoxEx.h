@@ -18,11 +18,15 @@
 #include <memory>
 #include <QPixmap>
 
+namespace rt {
+class Label;
+}  // namespace rt
+
 namespace glintbox {
 
 class frmAbout;
 
-class CAboutBoxEx : public rt::Component {
+class CAboutBoxEx : public rt::NamedComponent<CAboutBoxEx> {
     Q_OBJECT
     Q_PROPERTY(QString Comment READ Comment WRITE setComment)
     Q_PROPERTY(bool ShowAnimation READ ShowAnimation WRITE setShowAnimation)
@@ -40,10 +44,6 @@ public:
 
     CAboutBoxEx();
     ~CAboutBoxEx() override;
-
-    QUuid ClassId() const override { return classId; }
-    QUuid InterfaceId() const override { return interfaceId; }
-    QString ProgId() const override { return progId; }
 
     // The members of the default interface, in its order. Picture has a let
     // and no get; late bound it takes a QPixmap or a QImage.
@@ -73,6 +73,8 @@ public:
 private:
     // OK unloads the form; whatever touches it next gets a fresh one.
     frmAbout& loadedForm();
+    // Keeps a text property's value and shows it in its label.
+    void keepAndShow(QString& kept, rt::Label frmAbout::*label, const QString& text);
 
     std::unique_ptr<frmAbout> mForm;
     QString mComment, mEmail, mWebsite, mProgramVersion, mProgramName, mPictureFile, mCaption;

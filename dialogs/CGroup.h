@@ -14,17 +14,13 @@ namespace kestrel98 {
 
 class frmGroup;
 
-class CGroup : public ItemInfoDialog {
+class CGroup : public rt::NamedComponent<CGroup, ItemInfoDialog> {
 public:
     static const QUuid classId;
     static const QUuid interfaceId;
     static const QString progId;
 
     CGroup();
-
-    QUuid ClassId() const override { return classId; }
-    QUuid InterfaceId() const override { return interfaceId; }
-    QString ProgId() const override { return progId; }
 
     // The form, for hosts that look at it (tests, screenshots).
     frmGroup& form() const;

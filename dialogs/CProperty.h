@@ -14,17 +14,13 @@ namespace kestrel98 {
 
 class frmProperty;
 
-class CProperty : public ItemInfoDialog {
+class CProperty : public rt::NamedComponent<CProperty, ItemInfoDialog> {
 public:
     static const QUuid classId;
     static const QUuid interfaceId;
     static const QString progId;
 
     CProperty();
-
-    QUuid ClassId() const override { return classId; }
-    QUuid InterfaceId() const override { return interfaceId; }
-    QString ProgId() const override { return progId; }
 
     // The form, for hosts that look at it (tests, screenshots).
     frmProperty& form() const;

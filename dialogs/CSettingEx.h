@@ -15,7 +15,7 @@ namespace kestrel98 {
 
 class frmSettingEx;
 
-class CSettingEx : public rt::Component {
+class CSettingEx : public rt::NamedComponent<CSettingEx> {
     Q_OBJECT
 
 public:
@@ -25,10 +25,6 @@ public:
 
     CSettingEx();
     ~CSettingEx() override;
-
-    QUuid ClassId() const override { return classId; }
-    QUuid InterfaceId() const override { return interfaceId; }
-    QString ProgId() const override { return progId; }
 
     Q_INVOKABLE void Show();
 

@@ -134,17 +134,23 @@ private:
     QPointer<QWidget> mDialog;
 };
 
-// What a box answers when the program ends under it: the choice that changes
-// nothing.
-MessageAnswer answerWhenEnding(MessageButtons buttons)
+// The buttons a box shows, and what it answers when the program ends under
+// it: the choice that changes nothing.
+struct ButtonSet {
+    QMessageBox::StandardButtons shown;
+    MessageAnswer whenEnding;
+};
+
+ButtonSet buttonSetOf(MessageButtons buttons)
 {
     switch (buttons) {
-    case MessageButtons::OkCancel:
-    case MessageButtons::YesNoCancel: return MessageAnswer::Cancel;
-    case MessageButtons::YesNo: return MessageAnswer::No;
+    case MessageButtons::OkCancel: return {QMessageBox::Ok | QMessageBox::Cancel, MessageAnswer::Cancel};
+    case MessageButtons::YesNoCancel:
+        return {QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, MessageAnswer::Cancel};
+    case MessageButtons::YesNo: return {QMessageBox::Yes | QMessageBox::No, MessageAnswer::No};
     case MessageButtons::Ok: break;
     }
-    return MessageAnswer::Ok;
+    return {QMessageBox::Ok, MessageAnswer::Ok};
 }
 
 QMessageBox::Icon iconOf(MessageIcon icon)
@@ -157,17 +163,6 @@ QMessageBox::Icon iconOf(MessageIcon icon)
     case MessageIcon::None: break;
     }
     return QMessageBox::NoIcon;
-}
-
-QMessageBox::StandardButtons buttonsOf(MessageButtons buttons)
-{
-    switch (buttons) {
-    case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case MessageButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-    case MessageButtons::Ok: break;
-    }
-    return QMessageBox::Ok;
 }
 
 MessageAnswer answerOf(int pressed)
@@ -183,18 +178,19 @@ MessageAnswer answerOf(int pressed)
 
 MessageAnswer QtPlatform::messageBox(const QString& prompt, MessageStyle style, const QString& title)
 {
+    const ButtonSet buttons = buttonSetOf(style.buttons);
     if (shutdownRequested())
-        return answerWhenEnding(style.buttons);
+        return buttons.whenEnding;
     QMessageBox box;
     box.setWindowTitle(title);
     box.setText(prompt);
     box.setIcon(iconOf(style.icon));
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    box.setStandardButtons(buttonsOf(style.buttons));
+    box.setStandardButtons(buttons.shown);
     const DialogAboveBar aboveBar(&box);
     const int pressed = box.exec();
     if (shutdownRequested())
-        return answerWhenEnding(style.buttons);
+        return buttons.whenEnding;
     return answerOf(pressed);
 }
 

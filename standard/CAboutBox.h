@@ -13,7 +13,7 @@ namespace plainbox {
 
 class frmAboutBox;
 
-class CAboutBox : public rt::Component {
+class CAboutBox : public rt::NamedComponent<CAboutBox> {
     Q_OBJECT
     Q_PROPERTY(QString Comment READ Comment WRITE setComment)
     Q_PROPERTY(QString Copyright READ Copyright WRITE setCopyright)
@@ -27,10 +27,6 @@ public:
 
     // Loads the library's About form, hidden.
     CAboutBox();
-
-    QUuid ClassId() const override { return classId; }
-    QUuid InterfaceId() const override { return interfaceId; }
-    QString ProgId() const override { return progId; }
 
     // The members of the default interface, in its order.
     void setComment(const QString& comment);

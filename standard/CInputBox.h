@@ -16,7 +16,7 @@ namespace plainbox {
 
 class frmInput;
 
-class CInputBox : public rt::Component {
+class CInputBox : public rt::NamedComponent<CInputBox> {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
     Q_PROPERTY(QString Prompt READ Prompt WRITE setPrompt)
@@ -29,10 +29,6 @@ public:
 
     // Loads the library's input form, hidden.
     CInputBox();
-
-    QUuid ClassId() const override { return classId; }
-    QUuid InterfaceId() const override { return interfaceId; }
-    QString ProgId() const override { return progId; }
 
     // The members of the default interface, in its order.
     QString Caption() const;

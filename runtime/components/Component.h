@@ -58,6 +58,18 @@ private:
     std::atomic<int> mRefs{1};
 };
 
+// A class that names itself through static classId, interfaceId and progId
+// members, as the factory reads them, answers its ids with them.
+template <typename Class, typename Base = Component>
+class NamedComponent : public Base {
+public:
+    using Base::Base;
+
+    QUuid ClassId() const override { return Class::classId; }
+    QUuid InterfaceId() const override { return Class::interfaceId; }
+    QString ProgId() const override { return Class::progId; }
+};
+
 // Holds one reference and releases it when it goes.
 template <typename T>
 class ComPtr {
