@@ -63,6 +63,7 @@ public:
     void getSysItems();
     bool AddNewItem(const QString& itemText, const QString& secondText);
     void storeItems();
+    void rowChanged() override { storeItems(); }
 
     // Parking and sliding.
     void HideDashkeep() override;

@@ -95,6 +95,9 @@ void frmMain::Form_MouseMove(int Button, int, float X, float Y)
 
 void frmMain::Form_MouseUp(int Button, int Shift, float X, float Y)
 {
+    // A drag of the background moved the bar across: the place is kept now.
+    if (Button == vbLeftButton && !mSliding)
+        storePosition();
     mSliding = false;
     ItemRowForm::Form_MouseUp(Button, Shift, X, Y);
 }

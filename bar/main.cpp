@@ -2,10 +2,12 @@
 
 #include "bar/frmMain.h"
 #include "core/mMain.h"
+#include "core/SaveFailure.h"
 #include "platform/icons/FileIcons.h"
 #include "platform/session/CommandSocket.h"
 #include "platform/session/ShutdownSignals.h"
 #include "platform/window/WindowSystem.h"
+#include "runtime/settings/SettingsStore.h"
 #include "runtime/Twips.h"
 
 #include <QApplication>
@@ -80,6 +82,7 @@ int main(int argc, char** argv)
     app.setApplicationName(mMain::AppName);
     app.setQuitOnLastWindowClosed(false);
     platform::setupIconTheme();
+    rt::onSettingsWriteFailure(SaveFailure::tell);
 
     auto* bar = new frmMain;
     platform::onShutdownRequest([bar] { bar->EndOnRequest(); });

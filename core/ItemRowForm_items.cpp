@@ -58,6 +58,11 @@ int ItemRowForm::storeRow(const QString& section, int rowEnd)
     int next = rowEnd + 1;
     for (const QString& item : mItemsBeyondCapacity)
         mMain::SaveSetting(section, QString::number(next++), item);
+    // What a longer list left past the end goes, so that a value after a
+    // gap can never come back into the list.
+    const QString absent = QStringLiteral("|absent|");
+    for (int stale = next; mMain::GetSetting(section, QString::number(stale), absent) != absent; ++stale)
+        mMain::DeleteSetting(section, QString::number(stale));
     return next;
 }
 
@@ -116,6 +121,7 @@ bool ItemRowForm::insertRowItem(int insertIndex, const QString& itemText, const 
         PutNewItem(insertIndex);
     }
     rowLengthChanged();
+    rowChanged();
     return true;
 }
 
@@ -136,6 +142,7 @@ void ItemRowForm::removeItem(int index)
     --rowCount();
     unloadButton(last);
     rowLengthChanged();
+    rowChanged();
 }
 
 void ItemRowForm::refuseDrop(platform::HDROP drop)
