@@ -190,7 +190,8 @@ void frmGroup::SaveAllItems()
     // No group is open: there is no section to write to.
     if (mSection.isEmpty())
         return;
-    storeRow(mSection, mMain::GroupItemCount);
+    const int next = storeRow(mSection, mMain::GroupItemCount);
+    mMain::SaveSetting(mSection, QString::number(next), QString());
     storePosition();
 }
 
