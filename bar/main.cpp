@@ -36,7 +36,14 @@ Request handleCommandLine(int argc, char** argv)
         std::fputs("usage: kestrel2 [--show | --hide | --toggle]\n", stderr);
         return {2, false};
     }
-    if (platform::sendBarCommand(platform::commandSocketPath(), word) || word == "hide")
+    switch (platform::commandBar(platform::commandSocketPath(), word)) {
+    case platform::CommandAnswer::Taken: return {0, false};
+    case platform::CommandAnswer::None:
+        std::fputs("kestrel2: the bar running on this display does not answer\n", stderr);
+        return {1, false};
+    case platform::CommandAnswer::NoBar: break;
+    }
+    if (word == "hide")
         return {0, false};
     return {-1, true};
 }

@@ -3,9 +3,11 @@
 #include "platform/files/WholeWrite.h"
 
 #include <QDir>
+#include <QFile>
 
 #include <cerrno>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -48,13 +50,21 @@ QString privateTempFolder()
 
 QString privateRuntimeFolder()
 {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty()) {
-        const QString folder = privateFolderUnder(runtime);
+    const QString userRuntime = QStringLiteral("/run/user/%1").arg(::getuid());
+    struct stat info {};
+    if (::lstat(QFile::encodeName(userRuntime).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+        info.st_uid == ::getuid()) {
+        const QString folder = privateFolderUnder(userRuntime);
         if (!folder.isEmpty())
             return folder;
     }
-    return privateTempFolder();
+    QString folder = privateFolderUnder(QStringLiteral("/tmp"));
+    if (folder.isEmpty()) {
+        const passwd* account = ::getpwuid(::getuid());
+        if (account && account->pw_dir)
+            folder = privateFolderUnder(QFile::decodeName(account->pw_dir));
+    }
+    return folder;
 }
 
 bool writePrivateFile(const QString& path, const QByteArray& data)
