@@ -190,7 +190,17 @@ void ItemRowForm::takeDroppedFiles(platform::HDROP drop, int insertIndex)
                    vbInformation, mMain::ProductName);
             continue;
         }
-        insertRowItem(insertIndex, path, Stringbas::GetFileName(path));
+        // A name that is not UTF-8 arrives with stand-ins for its odd bytes
+        // and would name another file, or none.
+        if (path.contains(QChar::ReplacementCharacter)) {
+            Beep();
+            MsgBox(QStringLiteral("\"%1\" cannot be added because its name is not valid UTF-8 text.").arg(path),
+                   vbInformation, mMain::ProductName);
+            continue;
+        }
+        // Once the row is full (the message said so) the rest cannot fit.
+        if (!insertRowItem(insertIndex, path, Stringbas::GetFileName(path)) && rowCount() >= capacity())
+            break;
     }
     platform::DragFinish(drop);
 }
