@@ -165,4 +165,5 @@ void frmMain::WarnFormPosition()
         setLeft(pos);
     mPosition = pos;
     mPositionPx = pos / 15;
+    storePosition();
 }
