@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringList>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -50,21 +51,21 @@ QString privateTempFolder()
 
 QString privateRuntimeFolder()
 {
+    QStringList bases;
     const QString userRuntime = QStringLiteral("/run/user/%1").arg(::getuid());
     struct stat info {};
     if (::lstat(QFile::encodeName(userRuntime).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
-        info.st_uid == ::getuid()) {
-        const QString folder = privateFolderUnder(userRuntime);
+        info.st_uid == ::getuid())
+        bases << userRuntime;
+    bases << QStringLiteral("/tmp");
+    if (const passwd* account = ::getpwuid(::getuid()); account && account->pw_dir)
+        bases << QFile::decodeName(account->pw_dir);
+    for (const QString& base : bases) {
+        QString folder = privateFolderUnder(base);
         if (!folder.isEmpty())
             return folder;
     }
-    QString folder = privateFolderUnder(QStringLiteral("/tmp"));
-    if (folder.isEmpty()) {
-        const passwd* account = ::getpwuid(::getuid());
-        if (account && account->pw_dir)
-            folder = privateFolderUnder(QFile::decodeName(account->pw_dir));
-    }
-    return folder;
+    return QString();
 }
 
 bool writePrivateFile(const QString& path, const QByteArray& data)
