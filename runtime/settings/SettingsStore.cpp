@@ -271,12 +271,13 @@ void SettingsStore::writerLoop()
         mWriteWanted = false;
         mWriterBusy = true;
         mWriting.swap(mHanded);
+        // Reads look at mWriting meanwhile; the write works on its own copy.
+        std::vector<Change> batch = mWriting;
         lock.unlock();
-        const std::optional<Failure> failure = writeChanges(mWriting);
+        const std::optional<Failure> failure = writeChanges(batch);
         lock.lock();
         // What was not written goes before what was handed meanwhile.
-        mHanded.insert(mHanded.begin(), std::make_move_iterator(mWriting.begin()),
-                       std::make_move_iterator(mWriting.end()));
+        mHanded.insert(mHanded.begin(), std::make_move_iterator(batch.begin()), std::make_move_iterator(batch.end()));
         mWriting.clear();
         mWriterBusy = false;
         const bool told = failure != mFailure;
