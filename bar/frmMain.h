@@ -149,6 +149,7 @@ private:
     int mIdleTicks = 0;
     int32_t mDragAnchor = 0;
     bool mSliding = false;
+    bool mMovedByDrag = false;  // the background was dragged since the press
     platform::CommandServer mCommands{this};
     platform::PortalShortcut mPortalShortcut{this};
 };

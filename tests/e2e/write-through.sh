@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # What the user changes on the real bar is in the settings file at once,
 # whatever ends the bar afterwards:
-# - a dropped file is stored before a SIGKILL a second later, and before the
-#   X server goes away right after the drop;
+# - a dropped file, and the place the bar was dragged to, are stored before a
+#   SIGKILL a second later; a drop is stored before the X server goes away
+#   right after it;
 # - deleting two of four items leaves exactly the two others stored;
 # - on a disk whose every fsync takes 2 s the bar answers the pointer while
 #   it writes, a SIGTERM lets the write finish past the shutdown's grace
@@ -58,6 +59,23 @@ items_are '0=/usr|a' "1=$files/alpha.txt|alpha.txt" '2=/etc|b' '3=/bin|c' '4=/tm
     fail "the drop is not stored a second later: $(settings_items)"
 no_temporary_files
 echo "a drop survives SIGKILL a second later"
+
+# The bar dragged 200 pixels down by its background, then SIGKILL a second
+# later.
+four_items
+start_bar
+xdotool mousemove 500 600
+slide_in_with_hotkey || fail "did not slide in"
+xdotool mousemove 400 15 mousedown 1
+for step in 1 2 3 4; do
+    xdotool mousemove 400 $((15 + 50 * step))
+    sleep 0.1
+done
+xdotool mouseup 1
+sleep 1
+kill -KILL "$BAR_PID"
+grep -qx 'Top=3000' "$SETTINGS" || fail "the bar's new place is not stored: $(grep Top "$SETTINGS")"
+echo "a place the bar was dragged to survives SIGKILL a second later"
 
 # Two of four items deleted through the item menu (Delete, then Yes).
 four_items
@@ -135,4 +153,4 @@ wait_until 3 gone "$BAR_PID" || fail "a second SIGTERM did not end the bar"
 [ "$(cat "$SETTINGS")" = "$before" ] || fail "a second SIGTERM waited for the write"
 no_temporary_files
 echo "a second SIGTERM ends a slow write at once"
-echo "5 passed, 0 failed"
+echo "6 passed, 0 failed"
