@@ -10,6 +10,7 @@
 #include "core/Tutorial.h"
 #include "groups/frmGroup.h"
 #include "menus/MenuForm.h"
+#include "platform/session/CommandSocket.h"
 #include "platform/session/SingleInstance.h"
 #include "platform/window/DropFiles.h"
 #include "platform/window/Hotkey.h"
@@ -22,6 +23,8 @@
 
 #include <QApplication>
 #include <QDir>
+
+#include <cstdio>
 
 using namespace rt;
 
@@ -186,6 +189,10 @@ void frmMain::CheckInstance()
     Beep();
     setTop(-5000);
     showHideFlicker(3);
+    // Started again from the application menu, the user wants to see the
+    // bar that runs.
+    std::fputs("kestrel2: Kestrel 98 is already running on this display; showing it\n", stderr);
+    platform::commandBar(platform::commandSocketPath(), "show");
     EndProgram();
 }
 

@@ -63,6 +63,7 @@ public:
     void getSysItems();
     bool AddNewItem(const QString& itemText, const QString& secondText);
     void storeItems();
+    void rowChanged() override { storeItems(); }
 
     // Parking and sliding.
     void HideDashkeep() override;
@@ -148,6 +149,7 @@ private:
     int mIdleTicks = 0;
     int32_t mDragAnchor = 0;
     bool mSliding = false;
+    bool mMovedByDrag = false;  // the background was dragged since the press
     platform::CommandServer mCommands{this};
     platform::PortalShortcut mPortalShortcut{this};
 };

@@ -58,6 +58,5 @@ void frmMain::storeItems()
     if (!mRowShown)
         return;
     // The built-in buttons hold the three highest indices and are not stored.
-    const int next = storeRow(kItems, mMain::ItemCount - 3);
-    mMain::DeleteSetting(kItems, QString::number(next));
+    storeRow(kItems, mMain::ItemCount - 3);
 }

@@ -159,10 +159,14 @@ void frmMain::WarnFormPosition()
         return;
     const int32_t pos = horizontal ? correctedPosition(Top(), Height(), Screen::Height(), kTooFarAbove, kTooFarBelow)
                                    : correctedPosition(Left(), Width(), Screen::Width(), kNotWithin, kNotWithin);
+    const bool moved = pos != (horizontal ? Top() : Left());
     if (horizontal)
         setTop(pos);
     else
         setLeft(pos);
     mPosition = pos;
     mPositionPx = pos / 15;
+    // Brought back, the bar keeps its new place; a start alone writes nothing.
+    if (moved)
+        storePosition();
 }

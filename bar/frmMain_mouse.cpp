@@ -87,6 +87,7 @@ void frmMain::Form_MouseMove(int Button, int, float X, float Y)
             mPosition = Left();
         }
         mPositionPx = mPosition / 15;
+        mMovedByDrag = true;
     }
     Label1.setForeColor(static_cast<int64_t>(mColorExit));
     if (!MTooltip::TipShowing)
@@ -95,6 +96,10 @@ void frmMain::Form_MouseMove(int Button, int, float X, float Y)
 
 void frmMain::Form_MouseUp(int Button, int Shift, float X, float Y)
 {
+    // A drag of the background moved the bar across: the place is kept now.
+    if (mMovedByDrag)
+        storePosition();
+    mMovedByDrag = false;
     mSliding = false;
     ItemRowForm::Form_MouseUp(Button, Shift, X, Y);
 }

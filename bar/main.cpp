@@ -2,10 +2,12 @@
 
 #include "bar/frmMain.h"
 #include "core/mMain.h"
+#include "core/SaveFailure.h"
 #include "platform/icons/FileIcons.h"
 #include "platform/session/CommandSocket.h"
 #include "platform/session/ShutdownSignals.h"
 #include "platform/window/WindowSystem.h"
+#include "runtime/settings/SettingsStore.h"
 #include "runtime/Twips.h"
 
 #include <QApplication>
@@ -34,7 +36,14 @@ Request handleCommandLine(int argc, char** argv)
         std::fputs("usage: kestrel2 [--show | --hide | --toggle]\n", stderr);
         return {2, false};
     }
-    if (platform::sendBarCommand(platform::commandSocketPath(), word) || word == "hide")
+    switch (platform::commandBar(platform::commandSocketPath(), word)) {
+    case platform::CommandAnswer::Taken: return {0, false};
+    case platform::CommandAnswer::None:
+        std::fputs("kestrel2: the bar running on this display does not answer\n", stderr);
+        return {1, false};
+    case platform::CommandAnswer::NoBar: break;
+    }
+    if (word == "hide")
         return {0, false};
     return {-1, true};
 }
@@ -80,6 +89,7 @@ int main(int argc, char** argv)
     app.setApplicationName(mMain::AppName);
     app.setQuitOnLastWindowClosed(false);
     platform::setupIconTheme();
+    rt::onSettingsWriteFailure(SaveFailure::tell);
 
     auto* bar = new frmMain;
     platform::onShutdownRequest([bar] { bar->EndOnRequest(); });

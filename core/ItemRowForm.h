@@ -87,7 +87,8 @@ public:
     // after the shown ones. Returns the number of buttons built.
     int loadStoredRow(const QString& section, int lastIndex);
     // Writes buttons 0 to rowEnd (the last user item) and the items kept
-    // aside to a section; returns the index after the last value written.
+    // aside to a section, and deletes the values after them; returns the
+    // index after the last value written.
     int storeRow(const QString& section, int rowEnd);
     const QStringList& itemsBeyondCapacity() const { return mItemsBeyondCapacity; }
 
@@ -103,6 +104,9 @@ public:
     // Takes button index out of the row: the buttons after it move one
     // place down and the last one is unloaded.
     void removeItem(int index);
+    // After items were added, removed, moved or edited: the stored list
+    // follows at once, so that nothing the user did waits for the end.
+    virtual void rowChanged() = 0;
 
     // The tip text of a button's tag ("" for none).
     static QString tipTextOf(const QString& tag);

@@ -58,6 +58,11 @@ int ItemRowForm::storeRow(const QString& section, int rowEnd)
     int next = rowEnd + 1;
     for (const QString& item : mItemsBeyondCapacity)
         mMain::SaveSetting(section, QString::number(next++), item);
+    // What a longer list left past the end goes, so that a value after a
+    // gap can never come back into the list.
+    const QString absent = QStringLiteral("|absent|");
+    for (int stale = next; mMain::GetSetting(section, QString::number(stale), absent) != absent; ++stale)
+        mMain::DeleteSetting(section, QString::number(stale));
     return next;
 }
 
@@ -116,6 +121,7 @@ bool ItemRowForm::insertRowItem(int insertIndex, const QString& itemText, const 
         PutNewItem(insertIndex);
     }
     rowLengthChanged();
+    rowChanged();
     return true;
 }
 
@@ -136,6 +142,7 @@ void ItemRowForm::removeItem(int index)
     --rowCount();
     unloadButton(last);
     rowLengthChanged();
+    rowChanged();
 }
 
 void ItemRowForm::refuseDrop(platform::HDROP drop)
@@ -183,7 +190,17 @@ void ItemRowForm::takeDroppedFiles(platform::HDROP drop, int insertIndex)
                    vbInformation, mMain::ProductName);
             continue;
         }
-        insertRowItem(insertIndex, path, Stringbas::GetFileName(path));
+        // A name that is not UTF-8 arrives with stand-ins for its odd bytes
+        // and would name another file, or none.
+        if (path.contains(QChar::ReplacementCharacter)) {
+            Beep();
+            MsgBox(QStringLiteral("\"%1\" cannot be added because its name is not valid UTF-8 text.").arg(path),
+                   vbInformation, mMain::ProductName);
+            continue;
+        }
+        // Once the row is full (the message said so) the rest cannot fit.
+        if (!insertRowItem(insertIndex, path, Stringbas::GetFileName(path)) && rowCount() >= capacity())
+            break;
     }
     platform::DragFinish(drop);
 }

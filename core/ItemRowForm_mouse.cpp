@@ -200,6 +200,7 @@ void ItemRowForm::finishDrop(int source, int target)
         ItemImg[source].setBorderStyle(0);
     Shape1.setVisible(false);
     Reorder(source, target);
+    rowChanged();
 }
 
 void ItemRowForm::itemimg_DragDrop(int Index, Control* Source, float X, float Y)

@@ -54,12 +54,16 @@ namespace {
 // again past its far sides.
 constexpr int32_t LabelMarginWidth = 90;
 constexpr int32_t LabelMarginHeight = 60;
+
+// No screen shows more of a one-line tip; measuring megabytes of text would
+// hold the bar up for seconds.
+constexpr qsizetype LongestTipShown = 2000;
 }  // namespace
 
 void frmToolTip::setTipText(const QString& text)
 {
     lblToolTip.setAutoSize(true);
-    lblToolTip.setCaption(text);
+    lblToolTip.setCaption(text.size() > LongestTipShown ? text.left(LongestTipShown) + QChar(0x2026) : text);
     Move(Left(), Top(), lblToolTip.Width() + LabelMarginWidth, lblToolTip.Height() + LabelMarginHeight);
 }
 

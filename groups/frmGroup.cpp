@@ -192,6 +192,13 @@ void frmGroup::SaveAllItems()
         return;
     const int next = storeRow(mSection, mMain::GroupItemCount);
     mMain::SaveSetting(mSection, QString::number(next), QString());
+    storePosition();
+}
+
+void frmGroup::storePosition()
+{
+    if (mSection.isEmpty())
+        return;
     mMain::SaveSetting(mSection, QStringLiteral("Left"), singleText(Left()));
     mMain::SaveSetting(mSection, QStringLiteral("Top"), singleText(Top()));
 }
@@ -235,12 +242,18 @@ void frmGroup::Form_MouseMove(int Button, int, float X, float Y)
     EraseRect();
     if (!MTooltip::TipShowing)
         MTooltip::CancelTip();
-    // Dragging the background moves the window anywhere; the next close
-    // stores the place.
+    // Dragging the background moves the window anywhere.
     if (Button == vbLeftButton)
         Move(Left() + int32_t(X) - mAnchorX, Top() + int32_t(Y) - mAnchorY);
     if (!MTooltip::TipShowing)
         clearKeyboardSelection();
+}
+
+void frmGroup::Form_MouseUp(int Button, int Shift, float X, float Y)
+{
+    ItemRowForm::Form_MouseUp(Button, Shift, X, Y);
+    if (Button == vbLeftButton)
+        storePosition();
 }
 
 void frmGroup::showSettings()

@@ -41,6 +41,7 @@ public:
     void getAllItems();
     // Writes the open group's row and the window's place to its section.
     void SaveAllItems();
+    void rowChanged() override { SaveAllItems(); }
     // Sizes, places, paints and shows the window for the loaded row.
     void ShowGroupWindow();
     // Gives the window its length for the row: 330 twips a button and 330
@@ -55,6 +56,8 @@ protected:
     void Form_Resize() override;
     void Form_MouseDown(int Button, int Shift, float X, float Y) override;
     void Form_MouseMove(int Button, int Shift, float X, float Y) override;
+    // The place the window was dragged to is stored once it is let go.
+    void Form_MouseUp(int Button, int Shift, float X, float Y) override;
 
     rt::Menu* itemMenu() override;
     rt::Menu* itemPropertyEntry() override;
@@ -74,6 +77,7 @@ private:
     // close).
     void closeGroup();
     void Antenna1_OnTrap(qintptr hWnd, int nMsg, qintptr wParam, qintptr lParam);
+    void storePosition();
 
     QString mSection;
     int32_t mAnchorX = 0, mAnchorY = 0;

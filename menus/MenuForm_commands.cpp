@@ -189,6 +189,7 @@ void MenuForm::applyGroupTag(int index, const QString& result)
     bar->ItemImg[index].Tag = result;
     const QString icon = Stringbas::StrAfter(result, QStringLiteral("|:"));
     bar->SetItemIcon(index, icon.isEmpty() ? QStringLiteral("group") : icon);
+    bar->rowChanged();
     bar->ClearItemBorders();
 }
 
@@ -201,6 +202,7 @@ void MenuForm::editItemProperties(int index)
         return;
     bar->ItemImg[index].Tag = result;
     bar->SetItemIcon(index, Stringbas::StrBefore(result, QStringLiteral("|")));
+    bar->rowChanged();
     bar->ClearItemBorders();
 }
 
@@ -216,6 +218,7 @@ void MenuForm::mnuGrpProperty_Click()
         return;
     group->ItemImg[index].Tag = result;
     group->SetItemIcon(index, Stringbas::StrBefore(result, QStringLiteral("|")));
+    group->rowChanged();
     group->ClearItemBorders();
 }
 

@@ -26,7 +26,7 @@ K98_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # The style checks: tools/lint.sh.
 K98_LINT_PACKAGES=(clang-format clang-tidy)
 # What the virtual display, its window manager and the screenshots need.
-K98_DISPLAY_PACKAGES=(xvfb openbox xdotool x11-utils imagemagick)
+K98_DISPLAY_PACKAGES=(xvfb openbox xdotool x11-utils imagemagick strace)
 # The launch tests: a settings daemon naming the icon theme, a private session bus.
 K98_DISPLAY_PACKAGES+=(xsettingsd dbus-daemon)
 # What the Wayland-session, command and portal tests need: a headless sway

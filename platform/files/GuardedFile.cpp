@@ -6,8 +6,13 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <atomic>
 #include <cerrno>
+#include <climits>
+#include <cstring>
 #include <fcntl.h>
+#include <limits>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -89,25 +94,133 @@ QImage loadGuardedImage(const QString& path)
     return image;
 }
 
-bool replaceFile(const QString& path, const QByteArray& bytes)
+namespace {
+
+std::atomic<int> gUnfinishedWrites{0};
+// The temporary file of the replace in progress, kept where a signal handler
+// can reach it without allocating.
+char gTemporaryPath[PATH_MAX];
+std::atomic<bool> gTemporaryInProgress{false};
+static_assert(std::atomic<int>::is_always_lock_free && std::atomic<bool>::is_always_lock_free);
+
+QByteArray folderOf(const QByteArray& path)
 {
-    const QByteArray target = QFile::encodeName(path);
-    const QByteArray folder = QFile::encodeName(QFileInfo(path).path());
-    QDir().mkpath(QFileInfo(path).path());
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
+}
+
+// The file a chain of symbolic links leads to (the path itself when it is
+// none); errno ELOOP for a chain that never ends.
+std::optional<QByteArray> followLinks(QByteArray path)
+{
+    for (int hops = 0; hops < 40; ++hops) {
+        char target[PATH_MAX];
+        const ssize_t length = ::readlink(path.constData(), target, sizeof target);
+        if (length < 0)
+            return path;
+        const QByteArray next(target, length);
+        path = next.startsWith('/') ? next : folderOf(path) + '/' + next;
+    }
+    errno = ELOOP;
+    return std::nullopt;
+}
+
+// A path longer than the buffer is not remembered: a process ending at once
+// then leaves that temporary file behind.
+void rememberTemporary(const QByteArray& path)
+{
+    if (path.size() >= qsizetype(sizeof gTemporaryPath))
+        return;
+    std::memcpy(gTemporaryPath, path.constData(), size_t(path.size()) + 1);
+    gTemporaryInProgress = true;
+}
+
+// Writes the bytes to a new file beside target, with target's mode, flushed
+// to the disk, and renames it over target. Returns 0 or the errno.
+int renameNewFileOver(const QByteArray& target, const QByteArray& bytes, const struct stat* existing)
+{
     QByteArray temporary = target + ".XXXXXX";
     FileDescriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
     if (fd.get() < 0)
-        return false;
-    struct stat existing {};
-    const bool ok = (::stat(target.constData(), &existing) != 0 || ::fchmod(fd.get(), existing.st_mode & 07777) == 0) &&
-        writeWhole(fd.get(), bytes) && ::fsync(fd.get()) == 0 && ::close(fd.release()) == 0 &&
+        return errno;
+    rememberTemporary(temporary);
+    const bool ok = (!existing || ::fchmod(fd.get(), existing->st_mode & 07777) == 0) && writeWhole(fd.get(), bytes) &&
+        ::fsync(fd.get()) == 0 && ::close(fd.release()) == 0 &&
         ::rename(temporary.constData(), target.constData()) == 0;
-    if (!ok) {
+    const int error = ok ? 0 : errno;
+    if (!ok)
         ::unlink(temporary.constData());
-        return false;
+    gTemporaryInProgress = false;
+    if (ok)
+        syncFolder(folderOf(target));
+    return error;
+}
+
+QByteArray unfinishedCopyOf(const QByteArray& target) { return target + ".unfinished"; }
+
+// Overwrites the file where it is, keeping every name it has.
+int writeInPlace(const QByteArray& target, const QByteArray& bytes)
+{
+    FileDescriptor fd(::open(target.constData(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW));
+    const bool ok = fd.get() >= 0 && ::lseek(fd.get(), 0, SEEK_SET) == 0 && writeWhole(fd.get(), bytes) &&
+        ::ftruncate(fd.get(), off_t(bytes.size())) == 0 && ::fsync(fd.get()) == 0;
+    return ok ? 0 : errno;
+}
+
+int writeHardLinked(const QByteArray& target, const QByteArray& bytes, const struct stat& existing)
+{
+    const QByteArray copy = unfinishedCopyOf(target);
+    if (const int error = renameNewFileOver(copy, bytes, &existing))
+        return error;
+    if (const int error = writeInPlace(target, bytes))
+        return error;
+    ::unlink(copy.constData());
+    syncFolder(folderOf(target));
+    return 0;
+}
+
+}  // namespace
+
+UnfinishedWrite::UnfinishedWrite() { ++gUnfinishedWrites; }
+UnfinishedWrite::~UnfinishedWrite() { --gUnfinishedWrites; }
+bool writeUnfinished() { return gUnfinishedWrites.load() > 0; }
+
+void removeTemporaryInProgress()
+{
+    if (gTemporaryInProgress)
+        ::unlink(gTemporaryPath);
+}
+
+int replaceFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    const std::optional<QByteArray> target = followLinks(QFile::encodeName(path));
+    if (!target)
+        return errno;
+    struct stat existing {};
+    if (::stat(target->constData(), &existing) != 0)
+        return renameNewFileOver(*target, bytes, nullptr);
+    // Root may write anything; a file its owner made read-only stays as it is.
+    if (!(existing.st_mode & S_IWUSR))
+        return EACCES;
+    if (S_ISREG(existing.st_mode) && existing.st_nlink > 1)
+        return writeHardLinked(*target, bytes, existing);
+    return renameNewFileOver(*target, bytes, &existing);
+}
+
+void finishInterruptedWrite(const QString& path)
+{
+    const std::optional<QByteArray> target = followLinks(QFile::encodeName(path));
+    if (!target)
+        return;
+    const QByteArray copy = unfinishedCopyOf(*target);
+    const FileContents contents = readGuarded(QFile::decodeName(copy), std::numeric_limits<qint64>::max() / 2);
+    if (contents.status != FileContents::Read)
+        return;
+    if (writeInPlace(*target, contents.bytes) == 0) {
+        ::unlink(copy.constData());
+        syncFolder(folderOf(*target));
     }
-    syncFolder(folder);
-    return true;
 }
 
 }  // namespace platform

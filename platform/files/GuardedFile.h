@@ -3,7 +3,12 @@
 // through here: only a regular file is read (a named pipe, a device or a
 // socket would block or never end), only up to a size cap, and in one go.
 // Writing replaces a file whole: a temporary file beside it, flushed to the
-// disk, then renamed over it.
+// disk, then renamed over it. A symbolic link stays a link: the file it
+// leads to is replaced, in its own folder. A file with several names (hard
+// links) cannot be renamed over without losing the others; it is written in
+// place, after a whole copy of the new contents was put beside it, so that
+// a write cut short is finished from that copy the next time the file is
+// read through finishInterruptedWrite.
 
 #include <QByteArray>
 #include <QImage>
@@ -26,7 +31,28 @@ FileContents readGuarded(const QString& path, qint64 sizeCap = PictureSizeCap);
 // picture.
 QImage loadGuardedImage(const QString& path);
 
-// Replaces the file whole or leaves it as it was; false when it could not.
-bool replaceFile(const QString& path, const QByteArray& bytes);
+// Replaces the file whole or leaves it as it was. Returns 0, or the errno of
+// what stopped it: EACCES for a file its owner may not write, whatever the
+// process may do.
+int replaceFile(const QString& path, const QByteArray& bytes);
+
+// Completes a write in place that was cut short (see above).
+void finishInterruptedWrite(const QString& path);
+
+// A write the process must not be ended in the middle of: while one lives,
+// writeUnfinished() is true.
+class UnfinishedWrite {
+public:
+    UnfinishedWrite();
+    ~UnfinishedWrite();
+    UnfinishedWrite(const UnfinishedWrite&) = delete;
+    UnfinishedWrite& operator=(const UnfinishedWrite&) = delete;
+};
+// Async-signal-safe.
+bool writeUnfinished();
+
+// Removes the temporary file of a replace in progress, if there is one; for
+// a process that ends at once. Async-signal-safe.
+void removeTemporaryInProgress();
 
 }  // namespace platform

@@ -3,9 +3,12 @@
 #include "platform/files/WholeWrite.h"
 
 #include <QDir>
+#include <QFile>
+#include <QStringList>
 
 #include <cerrno>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -48,13 +51,21 @@ QString privateTempFolder()
 
 QString privateRuntimeFolder()
 {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty()) {
-        QString folder = privateFolderUnder(runtime);
+    QStringList bases;
+    const QString userRuntime = QStringLiteral("/run/user/%1").arg(::getuid());
+    struct stat info {};
+    if (::lstat(QFile::encodeName(userRuntime).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+        info.st_uid == ::getuid())
+        bases << userRuntime;
+    bases << QStringLiteral("/tmp");
+    if (const passwd* account = ::getpwuid(::getuid()); account && account->pw_dir)
+        bases << QFile::decodeName(account->pw_dir);
+    for (const QString& base : bases) {
+        QString folder = privateFolderUnder(base);
         if (!folder.isEmpty())
             return folder;
     }
-    return privateTempFolder();
+    return QString();
 }
 
 bool writePrivateFile(const QString& path, const QByteArray& data)

@@ -9,7 +9,11 @@ namespace platform {
 
 // For temporary files: ends with "/".
 QString privateTempFolder();
-// For the instance lock: $XDG_RUNTIME_DIR when usable, else the temp folder.
+// For the instance lock and the command socket: the same folder for every
+// process of the user, whatever its environment says (a program started from
+// a menu, a cron job or su may lack XDG_RUNTIME_DIR or have another TMPDIR):
+// under /run/user/UID when the system made that folder for the user, else
+// under /tmp, else in the home folder of the user's account. Ends with "/".
 QString privateRuntimeFolder();
 
 // Writes a file inside a private folder without following a link planted at

@@ -3,7 +3,13 @@
 #include "platform/files/TempFolder.h"
 #include "platform/files/WholeWrite.h"
 
+#include <QRegularExpression>
+
+#include <QDeadlineTimer>
+
+#include <cerrno>
 #include <cstring>
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -12,10 +18,17 @@ namespace platform {
 
 namespace {
 
-// The display's name as a file name: ":1.0" gives "1.0".
+// How long a command waits for the bar to take it.
+constexpr int AnswerMilliseconds = 2000;
+
+}  // namespace
+
+// Screen numbers name no other display: ":1" and ":1.0" both give "1".
 QString displayTag()
 {
     QString tag = qEnvironmentVariable("DISPLAY");
+    static const QRegularExpression screenNumber(QStringLiteral(":(\\d+)\\.\\d+$"));
+    tag.replace(screenNumber, QStringLiteral(":\\1"));
     if (tag.startsWith(QLatin1Char(':')))
         tag.remove(0, 1);
     for (QChar& c : tag) {
@@ -25,10 +38,38 @@ QString displayTag()
     return tag.isEmpty() ? QStringLiteral("none") : tag;
 }
 
+namespace {
+
 // A peer that went away must not end the program with SIGPIPE.
 bool sendWhole(int fd, const QByteArray& data)
 {
     return writeWhole(data, [fd](const char* at, size_t count) { return ::send(fd, at, count, MSG_NOSIGNAL); });
+}
+
+// Connects to the bar listening at path and sends the word, never waiting:
+// a bar that is stopped or hung and has its queue of connections full
+// refuses at once (EAGAIN). The connected socket, or -1 with errno set.
+int connectAndSend(const QString& path, const QByteArray& word)
+{
+    const QByteArray name = path.toLocal8Bit();
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (name.isEmpty() || size_t(name.size()) >= sizeof(address.sun_path)) {
+        errno = ENAMETOOLONG;
+        return -1;
+    }
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0)
+        return -1;
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 ||
+        !sendWhole(fd, word + '\n')) {
+        const int error = errno;
+        ::close(fd);
+        errno = error;
+        return -1;
+    }
+    return fd;
 }
 
 }  // namespace
@@ -39,19 +80,27 @@ QString commandSocketPath() { return privateRuntimeFolder() + QStringLiteral("ke
 
 bool sendBarCommand(const QString& path, const QByteArray& word)
 {
-    const QByteArray name = path.toLocal8Bit();
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    if (name.isEmpty() || size_t(name.size()) >= sizeof(address.sun_path))
-        return false;
-    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const int fd = connectAndSend(path, word);
     if (fd < 0)
         return false;
-    const bool sent =
-        ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0 && sendWhole(fd, word + '\n');
     ::close(fd);
-    return sent;
+    return true;
+}
+
+CommandAnswer commandBar(const QString& path, const QByteArray& word)
+{
+    const int fd = connectAndSend(path, word);
+    if (fd < 0)
+        return errno == EAGAIN ? CommandAnswer::None : CommandAnswer::NoBar;
+    // The bar hangs up once it has read the word.
+    pollfd ready{fd, POLLIN, 0};
+    const QDeadlineTimer deadline(AnswerMilliseconds);
+    int polled;
+    do {
+        polled = ::poll(&ready, 1, int(deadline.remainingTime()));
+    } while (polled < 0 && errno == EINTR);
+    ::close(fd);
+    return polled > 0 ? CommandAnswer::Taken : CommandAnswer::None;
 }
 
 }  // namespace platform

@@ -11,10 +11,19 @@ namespace platform {
 // "show", "hide" and "toggle": the only words the bar obeys.
 bool isBarCommand(const QByteArray& word);
 
-// Where the bar of this user on this display ($DISPLAY) listens.
+// The display ($DISPLAY) as a part of a file name, the same for every
+// spelling of it.
+QString displayTag();
+
+// Where the bar of this user on this display listens.
 QString commandSocketPath();
 
 // Hands a word to the bar listening at path; false when none listens there.
 bool sendBarCommand(const QString& path, const QByteArray& word);
+
+// Hands a word to the bar listening at path and waits until the bar has
+// taken it, 2 s at most: a bar that is stopped or hung gives no answer.
+enum class CommandAnswer { Taken, NoBar, None };
+CommandAnswer commandBar(const QString& path, const QByteArray& word);
 
 }  // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/session/ShutdownSignals.h"
 
+#include "platform/files/GuardedFile.h"
+
 #include <QGuiApplication>
 #include <QSessionManager>
 #include <QSocketNotifier>
@@ -20,12 +22,17 @@ volatile sig_atomic_t gShutdownRequested = 0;
 // of a library that waits for something) must not keep the user's lock.
 constexpr int GraceMilliseconds = 1500;
 
+// A write in progress when the grace time is up is looked at again this much
+// later.
+constexpr int WriteCheckMilliseconds = 100;
+
 // Only async-signal-safe work here: wake the event loop. The settings file is
 // replaced whole or not at all, so ending during the first signal's write
-// leaves either the old or the new file.
+// leaves either the old or the new file; the new one's temporary file goes.
 void wakeOnSignal(int signal)
 {
     if (gShutdownRequested) {
+        removeTemporaryInProgress();
         ::signal(signal, SIG_DFL);
         ::raise(signal);
         return;
@@ -35,8 +42,24 @@ void wakeOnSignal(int signal)
     [[maybe_unused]] const ssize_t written = ::write(gSignalPipe[1], &byte, 1);
 }
 
+void setAlarm(int milliseconds)
+{
+    itimerval timer{};
+    timer.it_value.tv_sec = milliseconds / 1000;
+    timer.it_value.tv_usec = (milliseconds % 1000) * 1000;
+    // As safe in a signal handler as alarm(), which the C library builds on it.
+    ::setitimer(ITIMER_REAL, &timer, nullptr);
+}
+
+// A write of the settings is let finish, however slow the disk: cut short,
+// the change it carries would be lost. Anything else that holds the process
+// up does not keep it.
 void endAfterGrace(int)
 {
+    if (writeUnfinished()) {
+        setAlarm(WriteCheckMilliseconds);
+        return;
+    }
     static const char message[] = "the shutdown did not end the program in time; ending it now\n";
     [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, message, sizeof message - 1);
     ::_exit(0);
@@ -57,10 +80,7 @@ void armGraceTimer()
     action.sa_handler = endAfterGrace;
     sigemptyset(&action.sa_mask);
     ::sigaction(SIGALRM, &action, nullptr);
-    itimerval timer{};
-    timer.it_value.tv_sec = GraceMilliseconds / 1000;
-    timer.it_value.tv_usec = (GraceMilliseconds % 1000) * 1000;
-    ::setitimer(ITIMER_REAL, &timer, nullptr);
+    setAlarm(GraceMilliseconds);
 }
 
 }  // namespace

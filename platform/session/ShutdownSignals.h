@@ -3,7 +3,8 @@
 // desktop session all run one handler on the user-interface thread, so the
 // program closes as it would when the system shuts down. The handler runs once;
 // a second signal ends the process at once, and a shutdown that has not ended
-// the process after a short grace time ends it then.
+// the process after a short grace time ends it then, once no write of the
+// settings is under way.
 
 #include <functional>
 

@@ -1,5 +1,5 @@
 #pragma once
-// One bar per user: a lock held for the life of the process.
+// One bar per user and display: a lock held for the life of the process.
 
 namespace platform {
 

@@ -56,7 +56,8 @@ xdotool mousemove 500 10
 command_gives --show 0
 echo "--hide, --toggle, --toggle, --show: parked, in, parked, in with the keyboard"
 
-socket=$(find "$XDG_RUNTIME_DIR" -name 'kestrel2-*.socket')
+socket=$(find "/run/user/$(id -u)/kestrel98-$(id -u)" "/tmp/kestrel98-$(id -u)" -name "kestrel2-${DISPLAY#:}.socket" \
+    2>/dev/null | head -n1 || true)
 [ -S "$socket" ] || fail "no command socket in the runtime folder"
 for word in quit hide-now HIDE toggle2 ''; do
     # Waits until the bar hangs up: by then it has read the word.

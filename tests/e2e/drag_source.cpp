@@ -30,9 +30,11 @@ private:
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // As file managers do: the name's bytes, percent-encoded, whether or not
+    // they are UTF-8.
     QList<QUrl> urls;
-    for (const QString& path : app.arguments().mid(1))
-        urls << QUrl::fromLocalFile(path);
+    for (int i = 1; i < argc; ++i)
+        urls << QUrl::fromEncoded("file://" + QByteArray(argv[i]).toPercentEncoding("/"));
     DragSource source(urls);
     source.setGeometry(100, 500, 200, 100);
     source.show();

@@ -4,7 +4,6 @@
 # stored list; in Exec Mode the bar says how to enter Edit Mode and adds
 # nothing.
 source "$(dirname "$0")/x11-session.sh"
-DRAG_SOURCE="$K98_BIN_DIR/../tests/drag_source"
 start_x 1024 768
 files="$E2E_TMP/files"
 mkdir -p "$files"
@@ -20,26 +19,8 @@ start_bar
 xdotool mousemove 500 600
 slide_in_with_hotkey || fail "did not slide in"
 
-# Drags from the source window to a point of the bar, the way a hand would.
-drag_files_to() {
-    local x=$1 y=$2
-    "$DRAG_SOURCE" "$files/alpha.txt" "$files/beta.txt" &
-    local source=$!
-    PIDS+=($source)
-    wait_until 5 bash -c "xdotool search --name '^drag source$' >/dev/null" || fail "no drag source"
-    sleep 0.3
-    xdotool mousemove 200 550 mousedown 1
-    for step in 1 2 3 4 5 6; do
-        xdotool mousemove $((200 + (x - 200) * step / 6)) $((550 + (y - 550) * step / 6))
-        sleep 0.1
-    done
-    xdotool mouseup 1
-    sleep 0.5
-    kill "$source" 2>/dev/null || true
-}
-
 # Exec Mode: the message, nothing added.
-drag_files_to 40 10
+drag_to 40 10 "$files/alpha.txt" "$files/beta.txt"
 wait_until 5 bash -c "xdotool search --name '^Kestrel 98$' | wc -l | grep -qv '^1$'" || fail "no message in Exec Mode"
 xdotool key --clearmodifiers Return
 sleep 0.5
@@ -50,7 +31,7 @@ xdotool mousemove 62 10 click 1
 sleep 0.3
 # Onto the second half of the first button (index 0): X = 14 + 15 px, so
 # (435 - 50) \ 330 = 1: the files go before the second item.
-drag_files_to 29 10
+drag_to 29 10 "$files/alpha.txt" "$files/beta.txt"
 sleep 0.5
 kill -TERM "$BAR_PID"
 wait_until 10 bash -c "! kill -0 $BAR_PID 2>/dev/null" || fail "the bar did not end"

@@ -53,6 +53,7 @@ start_x() {
     local width=${1:-1024} height=${2:-768}
     Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp -noreset -audit 4 \
         3>"$E2E_TMP/display" 2>"$XVFB_LOG" &
+    XVFB_PID=$!
     PIDS+=($!)
     for _ in $(seq 400); do [ -s "$E2E_TMP/display" ] && break; sleep 0.05; done
     [ -s "$E2E_TMP/display" ] || fail "Xvfb did not start"
@@ -65,6 +66,27 @@ start_x() {
         PIDS+=($!)
         sleep 0.5
     fi
+}
+
+# Drags the files named after X and Y from a stand-in file manager to pixel
+# X, Y the way a hand would, and lets go there.
+DRAG_SOURCE="$K98_BIN_DIR/../tests/drag_source"
+drag_to() {
+    local x=$1 y=$2 step
+    shift 2
+    "$DRAG_SOURCE" "$@" &
+    local source=$!
+    PIDS+=($source)
+    wait_until 5 bash -c "xdotool search --name '^drag source$' >/dev/null" || fail "no drag source"
+    sleep 0.3
+    xdotool mousemove 200 550 mousedown 1
+    for step in 1 2 3 4 5 6; do
+        xdotool mousemove $((200 + (x - 200) * step / 6)) $((550 + (y - 550) * step / 6))
+        sleep 0.1
+    done
+    xdotool mouseup 1
+    sleep 0.5
+    kill "$source" 2>/dev/null || true
 }
 
 # Writes a script that, each time it runs, adds the folder it runs in as a

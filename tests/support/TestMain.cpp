@@ -1,5 +1,5 @@
 // Every test program runs on Qt's offscreen platform with its own settings,
-// runtime and temporary folders, so nothing a test does reaches the user's
+// runtime and temporary folders and display name, so nothing a test does reaches the user's
 // files or those of a test running beside it, and finds the program folder in
 // K98_BIN_DIR.
 
@@ -15,6 +15,10 @@
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    // One bar per user and display: bars of test programs running side by
+    // side, each on a screen of its own, have a display name of their own.
+    if (qgetenv("QT_QPA_PLATFORM").startsWith("offscreen"))
+        qputenv("DISPLAY", ":k98test" + QByteArray::number(QCoreApplication::applicationPid()));
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", home.path().toLocal8Bit());

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QThread>
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -210,6 +211,9 @@ TEST_F(SettingsStoreTest, SavesReachTheDiskAfterOneTurnOfTheEventLoop)
     rt::SaveSetting(app, "Items", "0", "sep");
     rt::SaveSetting(app, "Items", "1", "/bin/true|True");
     QCoreApplication::processEvents();
+    // The turn handed them to the writer; no flush asks for them.
+    while (!contents(path).contains("/bin/true|True"))
+        QThread::msleep(10);
 
     EXPECT_EQ(runElsewhere({getCommand("Items", "0"), getCommand("Items", "1")}),
               QStringList({"sep", "/bin/true|True"}));
@@ -367,6 +371,25 @@ TEST_F(SettingsStoreTest, ASettingsFileThatIsAPipeIsNeitherWaitedForNorReplaced)
     rt::FlushSettings();
     EXPECT_FALSE(QFileInfo(path).isFile());
     EXPECT_EQ(rt::GetSetting(app, "Setting", "Speed"), "100");
+}
+
+// A file with a second name is written in place after a whole copy of the
+// new contents was put beside it; a process ended in between leaves the
+// copy, and the write is finished from it before the file is read.
+TEST_F(SettingsStoreTest, AWriteInPlaceCutShortIsFinishedBeforeTheFileIsRead)
+{
+    writeByHand(path, "[Setting]\nSpeed=100\nSound=a.wav\n");
+    const QString secondName = path + "-link";
+    ASSERT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(secondName).constData()), 0);
+    writeByHand(path + ".unfinished", "[Setting]\nSpeed=300\n");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.write("[Setting]\nSpeed=9") > 0);  // where the write was cut short
+    file.close();
+
+    EXPECT_EQ(rt::GetSetting(app, "Setting", "Speed"), "300");
+    EXPECT_EQ(contents(secondName), "[Setting]\nSpeed=300\n");
+    EXPECT_FALSE(QFileInfo::exists(path + ".unfinished"));
 }
 
 }  // namespace
