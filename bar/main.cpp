@@ -6,6 +6,7 @@
 #include "platform/session/CommandSocket.h"
 #include "platform/session/ShutdownSignals.h"
 #include "platform/window/WindowSystem.h"
+#include "runtime/accessibility/Accessibility.h"
 #include "runtime/Twips.h"
 
 #include <QApplication>
@@ -78,6 +79,8 @@ int main(int argc, char** argv)
     QApplication app(argumentCount, arguments.data());
     platform::closeX11Probe();
     app.setApplicationName(mMain::AppName);
+    // The settings stay under the old name; people hear the product's.
+    rt::setAccessibleApplicationName(mMain::ProductName);
     app.setQuitOnLastWindowClosed(false);
     platform::setupIconTheme();
 

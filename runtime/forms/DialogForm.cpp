@@ -1,5 +1,6 @@
 #include "runtime/forms/DialogForm.h"
 
+#include "runtime/accessibility/Accessibility.h"
 #include "runtime/controls/CommandButton.h"
 #include "runtime/controls/Control.h"
 #include "runtime/controls/Label.h"
@@ -49,8 +50,14 @@ void DialogForm::setTabOrder(std::initializer_list<QWidget*> chain)
     }
 }
 
+void DialogForm::nameByLabel(const Label& label, QWidget& target)
+{
+    target.setAccessibleName(spokenCaption(label.Caption()));
+}
+
 void DialogForm::setAccessKey(Label& label, QWidget& target)
 {
+    nameByLabel(label, target);
     const QKeySequence key = QKeySequence::mnemonic(label.Caption());
     if (key.isEmpty())
         return;

@@ -1,0 +1,18 @@
+#pragma once
+// The application as assistive technologies list it, under the name it goes
+// by rather than the one its files are kept under.
+
+#include <QAccessibleApplication>
+
+namespace rt {
+
+class AccessibleApplication : public QAccessibleApplication {
+public:
+    explicit AccessibleApplication(const QString& name) : mName(name) {}
+    QString text(QAccessible::Text t) const override;
+
+private:
+    QString mName;
+};
+
+}  // namespace rt
