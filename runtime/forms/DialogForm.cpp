@@ -15,6 +15,8 @@ DialogForm::DialogForm(QWidget* parent) : Form(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(pointFont(QStringLiteral("MS Sans Serif"), 8.25));
+    // The window is no stop of its own in the tab order: its controls are.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void DialogForm::setClientSize(int32_t width, int32_t height)
@@ -88,15 +90,20 @@ bool DialogForm::press(CommandButton* button)
     return true;
 }
 
-void DialogForm::Form_KeyDown(int& KeyCode, int&)
+void DialogForm::Form_KeyDown(int& KeyCode, int& Shift)
 {
     // A key reaches the form only when the focused control did not use it.
     // Enter presses the focused button, else the default one.
     if (KeyCode == 13) {
         if (!press(dynamic_cast<CommandButton*>(focusWidget())))
             press(mDefault);
-    } else if (KeyCode == 27)
+    } else if (KeyCode == 27) {
         press(mCancel);
+    } else if (KeyCode == 9) {
+        // Tab with the window itself focused (its controls all disabled a
+        // moment ago) goes on to the controls.
+        focusNextPrevChild((Shift & vbShiftMask) == 0);
+    }
 }
 
 void DialogForm::Form_QueryUnload(int& Cancel, int UnloadMode)
