@@ -6,7 +6,10 @@
 #include "runtime/controls/Label.h"
 #include "runtime/Twips.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QShortcut>
 
 namespace rt {
@@ -54,7 +57,14 @@ void DialogForm::setTabOrder(std::initializer_list<QWidget*> chain)
 
 void DialogForm::nameByLabel(const Label& label, QWidget& target)
 {
-    target.setAccessibleName(spokenCaption(label.Caption()));
+    const QString name = spokenCaption(label.Caption());
+    target.setAccessibleName(name);
+    // A combo box's text field and list are reached on their own too.
+    if (auto* combo = qobject_cast<QComboBox*>(&target)) {
+        if (combo->lineEdit())
+            combo->lineEdit()->setAccessibleName(name);
+        combo->view()->setAccessibleName(name);
+    }
 }
 
 void DialogForm::setAccessKey(Label& label, QWidget& target)
