@@ -4,11 +4,13 @@
 
 #include <QAccessibleApplication>
 
+#include <utility>
+
 namespace rt {
 
 class AccessibleApplication : public QAccessibleApplication {
 public:
-    explicit AccessibleApplication(const QString& name) : mName(name) {}
+    explicit AccessibleApplication(QString name) : mName(std::move(name)) {}
     QString text(QAccessible::Text t) const override;
 
 private:

@@ -25,7 +25,7 @@ QRect AccessiblePageTab::rect() const
     if (!isValid())
         return {};
     const QRect tab = mTabs->tabRect(mIndex);
-    return QRect(mTabs->mapToGlobal(tab.topLeft()), tab.size());
+    return {mTabs->mapToGlobal(tab.topLeft()), tab.size()};
 }
 
 QAccessible::State AccessiblePageTab::state() const
