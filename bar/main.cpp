@@ -79,7 +79,8 @@ int main(int argc, char** argv)
     QApplication app(argumentCount, arguments.data());
     platform::closeX11Probe();
     app.setApplicationName(mMain::AppName);
-    // The settings stay under the old name; people hear the product's.
+    // The settings are kept under the application name; screen readers
+    // announce the product name.
     rt::setAccessibleApplicationName(mMain::ProductName);
     app.setQuitOnLastWindowClosed(false);
     platform::setupIconTheme();
