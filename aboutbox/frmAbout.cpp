@@ -106,8 +106,11 @@ void frmAbout::createControls()
     }
     lblEmail2.setCursor(Qt::PointingHandCursor);
     lblWebsite2.setCursor(Qt::PointingHandCursor);
+    lblEmail2.setAccessibleDescription(QStringLiteral("Writes an email"));
+    lblWebsite2.setAccessibleDescription(QStringLiteral("Opens the website"));
 
     place(imgPict, QStringLiteral("imgPict"), 120, 120, 1095, 2535);
+    imgPict.setAccessibleName(QStringLiteral("Picture"));
 }
 
 void frmAbout::wireEvents()

@@ -42,6 +42,7 @@ frmMain::frmMain(QWidget* parent) : ItemRowForm(parent)
     Label1.setCaption(QStringLiteral(" Kestrel 98 "));
     Label1.setLabelFont(pointFont(QStringLiteral("Arial"), 9, true));
     Label1.setAutoSize(true);
+    Label1.setAccessibleDescription(QStringLiteral("Opens the main menu"));
     Timer1.setEnabled(false);
     Timer1.setInterval(1000);
     Timer1.Tick = [this] { timer1_Timer(); };

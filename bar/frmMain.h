@@ -113,6 +113,7 @@ protected:
     QString storedIconSource(const QString& item) const override;
     bool takesKeys() const override { return isShown(); }
     bool tipsBelongToBar() const override { return true; }
+    QWidget* titleControl() override { return &Label1; }
     void pressedInEditMode(int Index, int Button) override;
     void itemHovered(int Index) override;
     void selectedByKeyboard(int Index) override { ShowGroupFromIndex(Index); }

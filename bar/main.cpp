@@ -7,6 +7,7 @@
 #include "platform/session/CommandSocket.h"
 #include "platform/session/ShutdownSignals.h"
 #include "platform/window/WindowSystem.h"
+#include "runtime/accessibility/Accessibility.h"
 #include "runtime/settings/SettingsStore.h"
 #include "runtime/Twips.h"
 
@@ -87,6 +88,9 @@ int main(int argc, char** argv)
     QApplication app(argumentCount, arguments.data());
     platform::closeX11Probe();
     app.setApplicationName(mMain::AppName);
+    // The settings are kept under the application name; screen readers
+    // announce the product name.
+    rt::setAccessibleApplicationName(mMain::ProductName);
     app.setQuitOnLastWindowClosed(false);
     platform::setupIconTheme();
     rt::onSettingsWriteFailure(SaveFailure::tell);

@@ -1,6 +1,8 @@
 #include "core/ItemRowForm.h"
 
+#include "core/ItemButton.h"
 #include "core/ItemPicture.h"
+#include "core/ItemRowAccessible.h"
 #include "core/mMain.h"
 #include "core/ShellEx.h"
 #include "platform/files/GuardedFile.h"
@@ -17,6 +19,7 @@ using namespace rt;
 ItemRowForm::ItemRowForm(QWidget* parent) : Form(parent)
 {
     setClippedToScreen(true);
+    ItemRowAccessible::install();
     ItemImg.setFactory([this](int index) { return makeButton(index); });
     Line1.setFactory([this](int) { return std::make_unique<Line>(this); });
     for (int i = 0; i <= 13; ++i)
@@ -32,8 +35,9 @@ ItemRowForm::ItemRowForm(QWidget* parent) : Form(parent)
 
 std::unique_ptr<Image> ItemRowForm::makeButton(int index)
 {
-    auto button = std::make_unique<Image>(this);
+    auto button = std::make_unique<ItemButton>(index, this);
     button->Move(0, 0, 330, 330);
+    connect(button.get(), &Image::pictureChanged, this, &ItemRowForm::noteItemsChanged);
     button->MouseDown = [this, index](int b, int s, float x, float y) { ItemImg_MouseDown(index, b, s, x, y); };
     button->MouseMove = [this, index](int b, int s, float x, float y) { ItemImg_MouseMove(index, b, s, x, y); };
     button->MouseUp = [this, index](int b, int s, float x, float y) { ItemImg_MouseUp(index, b, s, x, y); };
@@ -175,6 +179,8 @@ void ItemRowForm::ShowShape(Control& target)
 
 bool ItemRowForm::SetItemIcon(int index, const QString& source)
 {
+    // The item changes even when no picture can be had for it.
+    noteItemsChanged();
     Image& button = ItemImg[index];
     button.setBorderStyle(0);
     const QPixmap picture = ItemPicture::build(source, mMain::IsHorizontal(), mMain::MaskColor, devicePixelRatioF());

@@ -110,6 +110,12 @@ public:
 
     // The tip text of a button's tag ("" for none).
     static QString tipTextOf(const QString& tag);
+    // What assistive technologies call a button (the tip it shows) and what
+    // they say a press of it does in the current mode.
+    QString buttonName(int index) const;
+    QString buttonDescription(int index) const;
+    // The buttons shown and the title, in the order they stand on the screen.
+    QList<QWidget*> controlsInScreenOrder();
     // Runs an item by its tag: a special place, or what the shell opens.
     static void runItem(const QString& tag);
 
@@ -169,6 +175,8 @@ protected:
     virtual bool takesKeys() const { return true; }
     // Whose tip ShowTipRoutine shows: the bar's or the group window's.
     virtual bool tipsBelongToBar() const = 0;
+    // The window's title control, if it has one.
+    virtual QWidget* titleControl() { return nullptr; }
 
     // What is particular to each window around the shared handlers: a press
     // in Edit Mode, the pointer resting on an item, a keyboard selection, a
@@ -214,6 +222,12 @@ private:
     bool isSeparator(int index) const;
     int firstSelectableAfter(int index);
     void selectButton(int index);
+    // Tells assistive technologies of the buttons whose name or description
+    // changed, once the handler that changed them has finished.
+    void noteItemsChanged();
+    void announceChangedItems();
+    // Tells them the keyboard selected a button.
+    void announceSelection(int index);
     // The settings button, the help button or an item.
     void runClickedItem(const QString& tag);
     void finishDrop(int source, int target);
@@ -223,4 +237,5 @@ private:
 
     rt::Control* mLastTarget = nullptr;
     QStringList mItemsBeyondCapacity;
+    bool mAnnouncementDue = false;
 };

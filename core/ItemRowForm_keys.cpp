@@ -106,6 +106,7 @@ void ItemRowForm::selectButton(int index)
     ShowTipRoutine(index);
     selectedByKeyboard(index);
     keyboardSelection() = index;
+    announceSelection(index);
 }
 
 void ItemRowForm::Form_KeyDown(int& KeyCode, int& Shift)

@@ -29,6 +29,7 @@ frmGroup::frmGroup()
 void frmGroup::createControls()
 {
     place(pictIcon, QStringLiteral("pictIcon"), 120, 120, 480, 480);
+    pictIcon.setAccessibleName(QStringLiteral("Group icon"));
     pictIcon.setBorderStyle(0);
 
     const QFont tahoma = rt::pointFont(QStringLiteral("Tahoma"), 8.25);

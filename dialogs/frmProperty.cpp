@@ -76,6 +76,7 @@ void frmProperty::createControls()
     cmdCancel.setCaption(QStringLiteral("&Cancel"));
 
     place(Picture1, QStringLiteral("Picture1"), 120, 120, 480, 480);
+    Picture1.setAccessibleName(QStringLiteral("Item icon"));
     Picture1.setBorderStyle(0);
     Picture1.setFocusPolicy(Qt::TabFocus);
 

@@ -2,6 +2,7 @@
 
 #include "dialogs/frmSettingEx.h"
 
+#include "runtime/accessibility/Accessibility.h"
 #include "runtime/OleColor.h"
 
 #include <QEvent>
@@ -62,6 +63,7 @@ void frmSettingEx::createPage(int index, const QString& caption, const QString& 
     rt::PictureBox& page = Picture1.Load(index);
     page.widget()->setObjectName(QStringLiteral("Picture1(%1)").arg(index));
     page.Name = QStringLiteral("Picture1");
+    page.setAccessibleName(rt::spokenCaption(caption));
     rt::Label& label = Label1.Load(index);
     putOnPage(label, page);
     place(label, QStringLiteral("Label1(%1)").arg(index), ExplanationLeft, ExplanationTop, ExplanationWidth,
@@ -138,11 +140,13 @@ void frmSettingEx::createColorPage()
     putOnPage(cmdNormalState, page);
     place(cmdNormalState, QStringLiteral("cmdNormalState"), 1440, 480, 375, 255);
     cmdNormalState.setCaption(QStringLiteral("..."));
+    nameByLabel(Label1[10], cmdNormalState);
 
     createFieldLabel(11, 5, 240, 870, QStringLiteral("Mouse Over:"));
     putOnPage(cmdMouseOver, page);
     place(cmdMouseOver, QStringLiteral("cmdMouseOver"), 1440, 840, 375, 255);
     cmdMouseOver.setCaption(QStringLiteral("..."));
+    nameByLabel(Label1[11], cmdMouseOver);
 
     createFieldLabel(12, 5, 240, 1215, QStringLiteral("Preview:"));
     putOnPage(lblSample, page);
@@ -170,6 +174,7 @@ void frmSettingEx::createFilePages()
     putOnPage(txtBgPict, picturePage);
     place(txtBgPict, QStringLiteral("txtBgPict"), OptionLeft, 1080, 2775, 285);
     txtBgPict.setEnabled(false);
+    nameByLabel(Label1[13], txtBgPict);
     putOnPage(cmdBrowsePict, picturePage);
     place(cmdBrowsePict, QStringLiteral("cmdBrowsePict"), 3120, 1065, 975, 315);
     cmdBrowsePict.setCaption(QStringLiteral("Browse..."));
@@ -184,6 +189,7 @@ void frmSettingEx::createFilePages()
     createFieldLabel(14, 8, OptionLeft, 840, QStringLiteral("Sound File: "));
     putOnPage(txtSoundFile, soundPage);
     place(txtSoundFile, QStringLiteral("txtSoundFile"), OptionLeft, 1080, 2775, 285);
+    nameByLabel(Label1[14], txtSoundFile);
     putOnPage(cmdSoundBrowse, soundPage);
     place(cmdSoundBrowse, QStringLiteral("cmdSoundBrowse"), 3120, 1065, 975, 315);
     cmdSoundBrowse.setCaption(QStringLiteral("Browse..."));
@@ -251,6 +257,7 @@ void frmSettingEx::Form_Load()
         page.ZOrder(0);
         page.Move(240, 840, PageWidth, 1575);
     }
+    showCurrentPage();
     // Everything but the buttons speaks Tahoma, at its own size.
     for (QWidget* child : findChildren<QWidget*>()) {
         if (!dynamic_cast<rt::Control*>(child) || dynamic_cast<rt::CommandButton*>(child))
@@ -261,26 +268,13 @@ void frmSettingEx::Form_Load()
     }
 }
 
-bool frmSettingEx::onCoveredPage(const QWidget* widget)
+void frmSettingEx::showCurrentPage()
 {
-    for (int i = 0; i < PageCount; ++i) {
-        if (Picture1[i].isAncestorOf(widget))
-            return i != SSTab1.Tab();
-    }
-    return false;
-}
-
-bool frmSettingEx::focusNextPrevChild(bool next)
-{
-    // The pages lie on top of each other: Tab passes over the covered ones.
-    const qsizetype candidates = findChildren<QWidget*>().size();
-    for (qsizetype tried = 0; tried < candidates; ++tried) {
-        if (!DialogForm::focusNextPrevChild(next))
-            return false;
-        if (!onCoveredPage(focusWidget()))
-            return true;
-    }
-    return true;
+    // The pages lie on top of each other. The covered ones are hidden, not
+    // only covered, so that Tab and assistive technologies pass them over.
+    for (int i = 0; i < PageCount; ++i)
+        Picture1[i].setVisible(i == SSTab1.Tab());
+    Picture1[SSTab1.Tab()].ZOrder(0);
 }
 
 bool frmSettingEx::eventFilter(QObject* watched, QEvent* event)

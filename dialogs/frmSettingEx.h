@@ -53,7 +53,6 @@ public:
 protected:
     void Form_Load() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    bool focusNextPrevChild(bool next) override;
 
 private:
     void createControls();
@@ -71,7 +70,7 @@ private:
     void applyStoredLook();
     QString chosenSpeed() const;
     void setTabOrderOfPages();
-    bool onCoveredPage(const QWidget* widget);
+    void showCurrentPage();
 
     void SSTab1_Click();
     void chkUseBg_Click();

@@ -133,7 +133,7 @@ void frmSettingEx::applyStoredLook()
         OptGroup[1].setValue(true);
 }
 
-void frmSettingEx::SSTab1_Click() { Picture1[SSTab1.Tab()].ZOrder(0); }
+void frmSettingEx::SSTab1_Click() { showCurrentPage(); }
 
 void frmSettingEx::chkUseBg_Click()
 {

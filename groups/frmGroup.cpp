@@ -149,6 +149,8 @@ void frmGroup::cmdShowGroup_Click()
         closeGroup();
     mMain::GroupVisible = true;
     mSection = QStringLiteral("group") + cmdShowGroup.Tag;
+    // The window's title stays "Group"; assistive technologies hear which.
+    setAccessibleName(cmdShowGroup.Tag);
     getAllItems();
 }
 

@@ -21,6 +21,7 @@ void frmAboutBox::createControls()
 {
     const QFont arial = rt::pointFont(QStringLiteral("Arial"), 8.25);
     place(imgIcon, QStringLiteral("imgIcon"), 120, 120, 480, 480);
+    imgIcon.setAccessibleName(QStringLiteral("Program icon"));
     place(labAbout, QStringLiteral("labAbout"), 720, 120, 630, 225);
     labAbout.setLabelFont(rt::pointFont(QStringLiteral("Arial"), 9, true));
     labAbout.setAutoSize(true);
@@ -28,6 +29,7 @@ void frmAboutBox::createControls()
     labCopyright.setLabelFont(arial);
     labCopyright.setAutoSize(true);
     place(txtComment, QStringLiteral("txtComment"), 720, 840, 4455, 855);
+    txtComment.setAccessibleName(QStringLiteral("Comments"));
     txtComment.setFont(arial);
     place(cmdOK, QStringLiteral("cmdOK"), 3960, 1800, 1215, 375);
     cmdOK.setCaption(QStringLiteral("&OK"));

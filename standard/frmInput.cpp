@@ -52,6 +52,7 @@ void frmInput::createControls()
 {
     const QFont arial = rt::pointFont(QStringLiteral("Arial"), 8.25);
     place(imgIcon, QStringLiteral("imgIcon"), 200, 200, 480, 480);
+    imgIcon.setAccessibleName(QStringLiteral("Icon"));
     place(Prompt, QStringLiteral("Prompt"), 840, 240, 495, 210);
     Prompt.setLabelFont(arial);
     Prompt.setCaption(QStringLiteral("Prompt"));
@@ -79,6 +80,7 @@ void frmInput::setPrompt(const QString& prompt)
 {
     Prompt.setWordWrap(false);
     Prompt.setCaption(prompt);
+    nameByLabel(Prompt, Text);
     wrapPromptToScreen();
     fitToPrompt();
     makeRoomForPromptLines();

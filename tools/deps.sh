@@ -38,6 +38,9 @@ K98_WAYLAND_TEST_PACKAGES=(sway xwayland qt6-wayland weston wtype grim x11-xserv
 # Two monitors in one display, screen changes and keyboard layouts; a second
 # window manager, one that honours the Motif hints, for the dialogs.
 K98_DISPLAY_PACKAGES+=(xserver-xephyr x11-xserver-utils x11-xkb-utils icewm)
+# The accessibility tests: the accessibility bus and registry, the Python
+# bindings that read the tree over AT-SPI, and the screen reader itself.
+K98_DISPLAY_PACKAGES+=(at-spi2-core python3-pyatspi orca)
 
 # Builds the given targets (everything when none are named), with the extra
 # CMake options in K98_CMAKE_OPTIONS if any.

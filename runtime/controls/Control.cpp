@@ -101,6 +101,17 @@ void Control::dispatchMousePress(QMouseEvent* event)
                twipsOf(event->position().y()));
 }
 
+void Control::clickWithoutPointer()
+{
+    const QPointer<QWidget> alive(widget());
+    const float x = float(Width()) / 2, y = float(Height()) / 2;
+    runHandler(MouseDown, int(vbLeftButton), 0, x, y);
+    if (alive)
+        runHandler(MouseUp, int(vbLeftButton), 0, x, y);
+    if (alive)
+        runHandler(Click);
+}
+
 void Control::dispatchMouseMove(QMouseEvent* event)
 {
     if (DragSession::active()) {

@@ -54,6 +54,11 @@ public:
     std::function<void()> Click;
     DropHandler DragDrop;
 
+    // What a left click on the middle of the control does, for a user who
+    // has no pointer (a screen reader's press): the press, the release and
+    // the click, each while the control is still there.
+    void clickWithoutPointer();
+
 protected:
     // Called by concrete widgets from their mouse event overrides.
     void dispatchMousePress(QMouseEvent* event);

@@ -10,6 +10,7 @@ void Image::setPicture(const QPixmap& picture)
 {
     mPicture = picture;
     update();
+    emit pictureChanged();
 }
 
 void Image::setBorderStyle(int style)

@@ -19,6 +19,9 @@ public:
     int BorderStyle() const { return mBorderStyle; }
     void setBorderStyle(int style);
 
+signals:
+    void pictureChanged();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

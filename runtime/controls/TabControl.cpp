@@ -3,6 +3,7 @@
 #include "runtime/Twips.h"
 
 #include <algorithm>
+#include <QAccessible>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -10,6 +11,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+#include <QTimer>
 
 namespace rt {
 
@@ -57,8 +59,26 @@ void TabControl::setTab(int index)
         return;
     mCurrent = index;
     update();
+    announceCurrentTab();
     if (Click)
         Click();
+}
+
+void TabControl::announceCurrentTab()
+{
+    if (!hasFocus() || !QAccessible::isActive())
+        return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(mCurrent);
+    QAccessible::updateAccessibility(&event);
+}
+
+void TabControl::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    // After the focus event Qt sends for the whole control, so that the tab
+    // that will change with the arrows is the one spoken last.
+    QTimer::singleShot(0, this, [this] { announceCurrentTab(); });
 }
 
 int TabControl::Rows() const { return (Tabs() + mTabsPerRow - 1) / mTabsPerRow; }

@@ -49,9 +49,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void paintTab(QPainter& painter, int index);
+    // Tells assistive technologies that the current tab has the focus.
+    void announceCurrentTab();
 
     QStringList mCaptions;
     int mTabsPerRow = 3;

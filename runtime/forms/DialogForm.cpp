@@ -1,11 +1,15 @@
 #include "runtime/forms/DialogForm.h"
 
+#include "runtime/accessibility/Accessibility.h"
 #include "runtime/controls/CommandButton.h"
 #include "runtime/controls/Control.h"
 #include "runtime/controls/Label.h"
 #include "runtime/Twips.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QShortcut>
 
 namespace rt {
@@ -14,6 +18,8 @@ DialogForm::DialogForm(QWidget* parent) : Form(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(pointFont(QStringLiteral("MS Sans Serif"), 8.25));
+    // The window is no stop of its own in the tab order: its controls are.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void DialogForm::setClientSize(int32_t width, int32_t height)
@@ -49,8 +55,21 @@ void DialogForm::setTabOrder(std::initializer_list<QWidget*> chain)
     }
 }
 
+void DialogForm::nameByLabel(const Label& label, QWidget& target)
+{
+    const QString name = spokenCaption(label.Caption());
+    target.setAccessibleName(name);
+    // A combo box's text field and list are reached on their own too.
+    if (auto* combo = qobject_cast<QComboBox*>(&target)) {
+        if (combo->lineEdit())
+            combo->lineEdit()->setAccessibleName(name);
+        combo->view()->setAccessibleName(name);
+    }
+}
+
 void DialogForm::setAccessKey(Label& label, QWidget& target)
 {
+    nameByLabel(label, target);
     const QKeySequence key = QKeySequence::mnemonic(label.Caption());
     if (key.isEmpty())
         return;
@@ -81,15 +100,20 @@ bool DialogForm::press(CommandButton* button)
     return true;
 }
 
-void DialogForm::Form_KeyDown(int& KeyCode, int&)
+void DialogForm::Form_KeyDown(int& KeyCode, int& Shift)
 {
     // A key reaches the form only when the focused control did not use it.
     // Enter presses the focused button, else the default one.
     if (KeyCode == 13) {
         if (!press(dynamic_cast<CommandButton*>(focusWidget())))
             press(mDefault);
-    } else if (KeyCode == 27)
+    } else if (KeyCode == 27) {
         press(mCancel);
+    } else if (KeyCode == 9) {
+        // Tab with the window itself focused (its controls all disabled a
+        // moment ago) goes on to the controls.
+        focusNextPrevChild((Shift & vbShiftMask) == 0);
+    }
 }
 
 void DialogForm::Form_QueryUnload(int& Cancel, int UnloadMode)

@@ -35,8 +35,11 @@ public:
     // when the form first shows.
     void setTabOrder(std::initializer_list<QWidget*> chain);
 
-    // The label's access key (the letter after "&") moves the focus to target.
+    // The label's access key (the letter after "&") moves the focus to
+    // target, and the label names it for assistive technologies.
     void setAccessKey(Label& label, QWidget& target);
+    // The label names target for assistive technologies.
+    static void nameByLabel(const Label& label, QWidget& target);
 
 protected:
     // Names a control and puts it in its place (twips).

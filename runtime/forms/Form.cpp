@@ -1,6 +1,7 @@
 #include "runtime/forms/Form.h"
 
 #include "platform/Platform.h"
+#include "runtime/accessibility/Accessibility.h"
 #include "runtime/controls/Control.h"
 #include "runtime/forms/DragSession.h"
 #include "runtime/OleColor.h"
@@ -17,6 +18,7 @@ namespace rt {
 Form::Form(QWidget* parent) : QWidget(parent)
 {
     ensureSystemLook();
+    installAccessibility();
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
 }

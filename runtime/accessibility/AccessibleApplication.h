@@ -1,0 +1,20 @@
+#pragma once
+// The application as assistive technologies list it, under the name it goes
+// by rather than the one its files are kept under.
+
+#include <QAccessibleApplication>
+
+#include <utility>
+
+namespace rt {
+
+class AccessibleApplication : public QAccessibleApplication {
+public:
+    explicit AccessibleApplication(QString name) : mName(std::move(name)) {}
+    QString text(QAccessible::Text t) const override;
+
+private:
+    QString mName;
+};
+
+}  // namespace rt

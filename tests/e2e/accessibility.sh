@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# The bar for a screen reader: with Qt's accessibility bridge on and a
+# private accessibility bus, the real program's tree and events read over
+# AT-SPI (accessibility.py): the application's name, the bar and the group
+# window with their named buttons in screen order and their press actions
+# (one runs a script item), focus events for the keyboard's selection, the
+# tip, a name change, the main menu, and the settings dialog with its page
+# tabs, of whose pages only the current one shows and is walked by Tab.
+source "$(dirname "$0")/x11-session.sh"
+start_x 1024 768
+recording_script press
+write_settings_after_tour <<INI
+[Setting]
+Speed=300
+[Items]
+0=$E2E_TMP/press.sh|Run the script
+1=sep
+2=group|Tools|:
+[groupTools]
+0=$E2E_TMP/press.sh|Inside the group
+INI
+
+dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$E2E_TMP/bus" 2>"$E2E_TMP/bus.log" &
+PIDS+=($!)
+wait_until 10 test -s "$E2E_TMP/bus" || fail "the private session bus did not start"
+export DBUS_SESSION_BUS_ADDRESS
+DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$E2E_TMP/bus")
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+
+start_bar
+/usr/bin/python3 "$(dirname "$0")/accessibility.py" "$E2E_TMP/press.ran" || {
+    cat "$E2E_TMP/bar.log" >&2
+    fail "the accessibility checks failed"
+}
+
+# The settings stay where they were kept.
+kill -TERM "$BAR_PID"
+wait_until 10 bash -c "! kill -0 $BAR_PID 2>/dev/null" || fail "the bar did not end"
+status=0
+wait "$BAR_PID" 2>/dev/null || status=$?
+sanitizer_status "$status" "the bar read by assistive technologies"
+[ "$status" -eq 0 ] || fail "the bar ended with status $status: $(cat "$E2E_TMP/bar.log")"
+grep -q '^0=.*press.sh|Run the script$' "$SETTINGS" || fail "the items are no longer in $SETTINGS"
+[ ! -e "$XDG_CONFIG_HOME/Kestrel 98" ] || fail "a settings folder under the new name appeared"
+echo "PASS"
