@@ -1,0 +1,243 @@
+#include "platform/icons/IconTheme.h"
+
+#include "platform/files/GuardedFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QIcon>
+#include <QStandardPaths>
+
+#include <limits>
+
+#include <dirent.h>
+
+namespace platform {
+
+namespace {
+
+// In the order the specification tries them in each folder.
+const char* const kIconExtensions[] = {".png", ".svg", ".xpm"};
+
+// The themes' index files are small; a larger one is no index.
+constexpr qint64 kMaxIndexBytes = 1024 * 1024;
+
+using IniGroups = QHash<QString, QHash<QString, QString>>;
+
+IniGroups readIni(const QString& file)
+{
+    IniGroups groups;
+    const FileContents contents = readGuarded(file, kMaxIndexBytes);
+    QString group;
+    for (const QString& rawLine : QString::fromUtf8(contents.bytes).split(QLatin1Char('\n'))) {
+        const QString line = rawLine.trimmed();
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            group = line.mid(1, line.size() - 2);
+            continue;
+        }
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (equals > 0 && !line.startsWith(QLatin1Char('#')))
+            groups[group].insert(line.left(equals).trimmed(), line.mid(equals + 1).trimmed());
+    }
+    return groups;
+}
+
+QStringList listValue(const QString& value)
+{
+    QStringList items;
+    for (const QString& item : value.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        if (!item.trimmed().isEmpty())
+            items << item.trimmed();
+    }
+    return items;
+}
+
+int intValue(const QHash<QString, QString>& group, const char* key, int fallback)
+{
+    bool ok = false;
+    const int value = group.value(QLatin1String(key)).toInt(&ok);
+    return ok ? value : fallback;
+}
+
+// The names in a folder, read once: a theme has hundreds of folders, and
+// neither sorting nor a look at each file is wanted here.
+QSet<QString> fileNamesIn(const QString& folder)
+{
+    QSet<QString> names;
+    DIR* stream = ::opendir(QFile::encodeName(folder).constData());
+    if (!stream)
+        return names;
+    while (const dirent* entry = ::readdir(stream))
+        names.insert(QFile::decodeName(entry->d_name));
+    ::closedir(stream);
+    return names;
+}
+
+}  // namespace
+
+bool IconTheme::Folder::matchesSize(int iconSize, int iconScale) const
+{
+    if (scale != iconScale)
+        return false;
+    switch (type) {
+    case SizeType::Fixed: return iconSize == size;
+    case SizeType::Scalable: return minSize <= iconSize && iconSize <= maxSize;
+    case SizeType::Threshold: return size - threshold <= iconSize && iconSize <= size + threshold;
+    }
+    return false;
+}
+
+// The specification's distance, except for Threshold folders: its text
+// measures those from MinSize and MaxSize (and squares the size on one side,
+// a slip), which makes the distance jump at the threshold's edges; measured
+// from the edges themselves it grows steadily away from the folder's range.
+int IconTheme::Folder::sizeDistance(int iconSize, int iconScale) const
+{
+    const int wanted = iconSize * iconScale;
+    int low = size * scale;
+    int high = low;
+    if (type == SizeType::Scalable) {
+        low = minSize * scale;
+        high = maxSize * scale;
+    } else if (type == SizeType::Threshold) {
+        low = (size - threshold) * scale;
+        high = (size + threshold) * scale;
+    }
+    if (wanted < low)
+        return low - wanted;
+    return wanted > high ? wanted - high : 0;
+}
+
+IconTheme::IconTheme(const QString& name, const QStringList& baseFolders) : mName(name), mBaseFolders(baseFolders) {}
+
+QStringList IconTheme::standardBaseFolders()
+{
+    QStringList folders{QDir::homePath() + QLatin1String("/.icons")};
+    for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        folders << data + QLatin1String("/icons");
+    folders << QIcon::themeSearchPaths();
+    folders.removeDuplicates();
+    return folders;
+}
+
+std::shared_ptr<const IconTheme> IconTheme::current()
+{
+    static std::shared_ptr<const IconTheme> theme;
+    const QString name = QIcon::themeName().isEmpty() ? QStringLiteral("hicolor") : QIcon::themeName();
+    const QStringList folders = standardBaseFolders();
+    if (!theme || theme->mName != name || theme->mBaseFolders != folders)
+        theme = std::make_shared<const IconTheme>(name, folders);
+    return theme;
+}
+
+const IconTheme::Theme* IconTheme::theme(const QString& name) const
+{
+    const auto known = mThemes.constFind(name);
+    if (known != mThemes.constEnd())
+        return known->get();
+    std::shared_ptr<Theme> loaded;
+    // A theme may be spread over several base folders; the first index counts.
+    QStringList roots;
+    for (const QString& base : mBaseFolders) {
+        if (QFileInfo(base + QLatin1Char('/') + name).isDir())
+            roots << base + QLatin1Char('/') + name;
+    }
+    for (const QString& base : mBaseFolders) {
+        const QString index = base + QLatin1Char('/') + name + QLatin1String("/index.theme");
+        if (!QFileInfo(index).isFile())
+            continue;
+        const IniGroups groups = readIni(index);
+        const QHash<QString, QString> main = groups.value(QStringLiteral("Icon Theme"));
+        loaded = std::make_shared<Theme>();
+        loaded->roots = roots;
+        loaded->parents = listValue(main.value(QStringLiteral("Inherits")));
+        QStringList paths = listValue(main.value(QStringLiteral("Directories")));
+        paths << listValue(main.value(QStringLiteral("ScaledDirectories")));
+        paths.removeDuplicates();
+        for (const QString& path : paths) {
+            const QHash<QString, QString> group = groups.value(path);
+            Folder folder;
+            folder.path = path;
+            folder.size = intValue(group, "Size", 0);
+            if (folder.size <= 0)
+                continue;
+            folder.scale = intValue(group, "Scale", 1);
+            folder.minSize = intValue(group, "MinSize", folder.size);
+            folder.maxSize = intValue(group, "MaxSize", folder.size);
+            folder.threshold = intValue(group, "Threshold", 2);
+            const QString type = group.value(QStringLiteral("Type"));
+            if (type == QLatin1String("Fixed"))
+                folder.type = SizeType::Fixed;
+            else if (type == QLatin1String("Scalable"))
+                folder.type = SizeType::Scalable;
+            loaded->folders << folder;
+        }
+        break;
+    }
+    mThemes.insert(name, loaded);
+    return loaded.get();
+}
+
+bool IconTheme::holds(const QString& folder, const QString& fileName) const
+{
+    auto files = mFolderFiles.find(folder);
+    if (files == mFolderFiles.end())
+        files = mFolderFiles.insert(folder, fileNamesIn(folder));
+    return files->contains(fileName);
+}
+
+QString IconTheme::lookupIcon(const Theme& theme, const QString& iconName, int size, int scale) const
+{
+    QString closest;
+    int closestDistance = std::numeric_limits<int>::max();
+    for (const Folder& folder : theme.folders) {
+        for (const QString& root : theme.roots) {
+            const QString path = root + QLatin1Char('/') + folder.path;
+            for (const char* extension : kIconExtensions) {
+                const QString fileName = iconName + QLatin1String(extension);
+                if (!holds(path, fileName))
+                    continue;
+                const QString file = path + QLatin1Char('/') + fileName;
+                if (folder.matchesSize(size, scale))
+                    return file;
+                const int distance = folder.sizeDistance(size, scale);
+                if (distance < closestDistance) {
+                    closestDistance = distance;
+                    closest = file;
+                }
+            }
+        }
+    }
+    return closest;
+}
+
+QString IconTheme::findInChain(const QString& themeName, const QString& iconName, int size, int scale,
+                               QSet<QString>& visited) const
+{
+    if (visited.contains(themeName))
+        return QString();
+    visited.insert(themeName);
+    const Theme* found = theme(themeName);
+    if (!found)
+        return QString();
+    const QString file = lookupIcon(*found, iconName, size, scale);
+    if (!file.isEmpty())
+        return file;
+    for (const QString& parent : found->parents) {
+        const QString inParent = findInChain(parent, iconName, size, scale, visited);
+        if (!inParent.isEmpty())
+            return inParent;
+    }
+    return QString();
+}
+
+QString IconTheme::findIcon(const QString& iconName, int size, int scale) const
+{
+    if (iconName.isEmpty() || iconName.contains(QLatin1Char('/')))
+        return QString();
+    QSet<QString> visited;
+    const QString file = findInChain(mName, iconName, size, scale, visited);
+    return file.isEmpty() ? findInChain(QStringLiteral("hicolor"), iconName, size, scale, visited) : file;
+}
+
+}  // namespace platform
