@@ -17,7 +17,10 @@ namespace platform {
 namespace {
 
 // In the order the specification tries them in each folder.
-const char* const kIconExtensions[] = {".png", ".svg", ".xpm"};
+const struct {
+    const char* extension;
+    IconThemeCache::Format format;
+} kIconFormats[] = {{".png", IconThemeCache::Png}, {".svg", IconThemeCache::Svg}, {".xpm", IconThemeCache::Xpm}};
 
 // The themes' index files are small; a larger one is no index.
 constexpr qint64 kMaxIndexBytes = 1024 * 1024;
@@ -137,10 +140,13 @@ const IconTheme::Theme* IconTheme::theme(const QString& name) const
         return known->get();
     std::shared_ptr<Theme> loaded;
     // A theme may be spread over several base folders; the first index counts.
-    QStringList roots;
+    QList<Root> roots;
     for (const QString& base : mBaseFolders) {
-        if (QFileInfo(base + QLatin1Char('/') + name).isDir())
-            roots << base + QLatin1Char('/') + name;
+        const QString path = base + QLatin1Char('/') + name;
+        if (!QFileInfo(path).isDir())
+            continue;
+        auto cache = std::make_shared<const IconThemeCache>(path);
+        roots << Root{path, cache->isUsable() ? cache : nullptr};
     }
     for (const QString& base : mBaseFolders) {
         const QString index = base + QLatin1Char('/') + name + QLatin1String("/index.theme");
@@ -178,26 +184,40 @@ const IconTheme::Theme* IconTheme::theme(const QString& name) const
     return loaded.get();
 }
 
-bool IconTheme::holds(const QString& folder, const QString& fileName) const
+quint16 IconTheme::formatsIn(const Root& root, const QHash<QString, quint16>& indexed, const QString& folder,
+                             const QString& iconName) const
 {
-    auto files = mFolderFiles.find(folder);
+    if (root.cache)
+        return indexed.value(folder);
+    const QString path = root.path + QLatin1Char('/') + folder;
+    auto files = mFolderFiles.find(path);
     if (files == mFolderFiles.end())
-        files = mFolderFiles.insert(folder, fileNamesIn(folder));
-    return files->contains(fileName);
+        files = mFolderFiles.insert(path, fileNamesIn(path));
+    quint16 formats = 0;
+    for (const auto& format : kIconFormats) {
+        if (files->contains(iconName + QLatin1String(format.extension)))
+            formats |= format.format;
+    }
+    return formats;
 }
 
 QString IconTheme::lookupIcon(const Theme& theme, const QString& iconName, int size, int scale) const
 {
     QString closest;
     int closestDistance = std::numeric_limits<int>::max();
+    // What each root's index says of the name, asked once.
+    QList<QHash<QString, quint16>> indexed;
+    for (const Root& root : theme.roots)
+        indexed << (root.cache ? root.cache->foldersHolding(iconName) : QHash<QString, quint16>());
     for (const Folder& folder : theme.folders) {
-        for (const QString& root : theme.roots) {
-            const QString path = root + QLatin1Char('/') + folder.path;
-            for (const char* extension : kIconExtensions) {
-                const QString fileName = iconName + QLatin1String(extension);
-                if (!holds(path, fileName))
+        for (qsizetype i = 0; i < theme.roots.size(); ++i) {
+            const Root& root = theme.roots.at(i);
+            const quint16 formats = formatsIn(root, indexed.at(i), folder.path, iconName);
+            for (const auto& format : kIconFormats) {
+                if (!(formats & format.format))
                     continue;
-                const QString file = path + QLatin1Char('/') + fileName;
+                const QString file = root.path + QLatin1Char('/') + folder.path + QLatin1Char('/') + iconName +
+                    QLatin1String(format.extension);
                 if (folder.matchesSize(size, scale))
                     return file;
                 const int distance = folder.sizeDistance(size, scale);

@@ -3,6 +3,8 @@
 // its index.theme describes, its parents, and which file of an icon suits a
 // size best.
 
+#include "platform/icons/IconThemeCache.h"
+
 #include <QHash>
 #include <QList>
 #include <QSet>
@@ -46,8 +48,13 @@ private:
         bool matchesSize(int iconSize, int iconScale) const;
         int sizeDistance(int iconSize, int iconScale) const;
     };
+    // The theme's folder in one base folder, and its index if it has one.
+    struct Root {
+        QString path;
+        std::shared_ptr<const IconThemeCache> cache;
+    };
     struct Theme {
-        QStringList roots;  // the theme's folder in each base folder that has one
+        QList<Root> roots;
         QList<Folder> folders;
         QStringList parents;
     };
@@ -56,7 +63,11 @@ private:
     QString lookupIcon(const Theme& theme, const QString& iconName, int size, int scale) const;
     QString findInChain(const QString& themeName, const QString& iconName, int size, int scale,
                         QSet<QString>& visited) const;
-    bool holds(const QString& folder, const QString& fileName) const;
+    // The formats (IconThemeCache::Format) in which the folder holds the
+    // icon: from the root's index (what it said of the name) when it has
+    // one, else from the folder's listing.
+    quint16 formatsIn(const Root& root, const QHash<QString, quint16>& indexed, const QString& folder,
+                      const QString& iconName) const;
 
     QString mName;
     QStringList mBaseFolders;

@@ -1,3 +1,4 @@
+#include "platform/icons/IconTheme.h"
 #include "platform/icons/NamedIcon.h"
 #include "platform/icons/XSettings.h"
 
@@ -8,11 +9,15 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
 
+#include <ctime>
+
+#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace {
@@ -233,4 +238,26 @@ TEST(NamedIcon, ThemeIconsPickTheClosestSizeInEveryFormat)
     }
     EXPECT_TRUE(platform::themedIcon(QStringLiteral("k98-nowhere")).isNull());
     QIcon::setThemeName(previousTheme);
+
+    // The same choices through the themes' indexes (gtk-update-icon-cache),
+    // which stand for the folders while they are as new as their theme.
+    QStringList listedFiles;
+    const platform::IconTheme listed(QStringLiteral("K98Child"), {base});
+    for (const auto& c : cases)
+        listedFiles << listed.findIcon(QLatin1String(c.icon), c.side);
+    for (const char* theme : {"K98Sizes", "K98Child", "hicolor"}) {
+        ASSERT_EQ(QProcess::execute(QStringLiteral("gtk-update-icon-cache"),
+                                    {QStringLiteral("-q"), QStringLiteral("-f"), base + '/' + theme}),
+                  0);
+    }
+    const QString late = base + QStringLiteral("/K98Sizes/16x16/apps/k98-late.png");
+    ASSERT_TRUE(saveImage(late, Qt::black, "PNG"));
+    const platform::IconTheme indexed(QStringLiteral("K98Child"), {base});
+    for (qsizetype i = 0; i < listedFiles.size(); ++i)
+        EXPECT_EQ(indexed.findIcon(QLatin1String(cases[i].icon), cases[i].side), listedFiles.at(i)) << cases[i].icon;
+    EXPECT_EQ(indexed.findIcon(QStringLiteral("k98-late"), 16), QString());
+    // A theme folder newer than its index: the index is out of date.
+    const timespec later[2] = {{std::time(nullptr) + 60, 0}, {std::time(nullptr) + 60, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(base + QStringLiteral("/K98Sizes")).constData(), later, 0), 0);
+    EXPECT_EQ(platform::IconTheme(QStringLiteral("K98Child"), {base}).findIcon(QStringLiteral("k98-late"), 16), late);
 }
