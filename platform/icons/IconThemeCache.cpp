@@ -14,6 +14,8 @@ namespace {
 constexpr quint32 kEndOfChain = 0xffffffff;
 // Far above any real theme's index; the rest of a larger file is not read.
 constexpr qint64 kMaxCacheBytes = 32 * 1024 * 1024;
+constexpr int kMaxChain = 4096;
+constexpr quint32 kMaxPictures = 1024;
 
 // The hash gtk-update-icon-cache files names under (on signed characters).
 quint32 nameHash(const QByteArray& name)
@@ -46,8 +48,22 @@ IconThemeCache::IconThemeCache(const QString& themeFolder)
     if (!cache.isFile() ||
         cache.lastModified().toSecsSinceEpoch() < QFileInfo(themeFolder).lastModified().toSecsSinceEpoch())
         return;
-    FileContents contents = readGuarded(file, kMaxCacheBytes);
-    mData = contents.status == FileContents::Read ? contents.bytes : QByteArray();
+    const FileContents contents = readGuarded(file, kMaxCacheBytes);
+    if (contents.status == FileContents::Read)
+        take(contents.bytes);
+}
+
+IconThemeCache IconThemeCache::fromData(const QByteArray& data)
+{
+    IconThemeCache cache;
+    cache.take(data);
+    return cache;
+}
+
+// Version 1.0 is the one gtk-update-icon-cache writes.
+void IconThemeCache::take(const QByteArray& data)
+{
+    mData = data;
     if (!has(0, 12) || u16(0) != 1 || u16(2) != 0)
         mData.clear();
 }
@@ -62,6 +78,13 @@ quint16 IconThemeCache::u16(quint32 offset) const
 quint32 IconThemeCache::u32(quint32 offset) const
 {
     return has(offset, 4) ? qFromBigEndian<quint32>(mData.constData() + offset) : kEndOfChain;
+}
+
+bool IconThemeCache::isNameAt(quint32 offset, const QByteArray& name) const
+{
+    return has(offset, quint32(name.size()) + 1) &&
+        std::memcmp(mData.constData() + offset, name.constData(), size_t(name.size())) == 0 &&
+        mData.at(qsizetype(offset) + name.size()) == '\0';
 }
 
 QString IconThemeCache::folderName(quint16 index) const
@@ -81,19 +104,21 @@ QHash<QString, quint16> IconThemeCache::foldersHolding(const QString& iconName) 
     if (!isUsable() || buckets == 0 || buckets == kEndOfChain)
         return folders;
     quint32 chain = u32(table + 4 + 4 * (nameHash(name) % buckets));
-    // A corrupt file could make the chain a loop; no theme has this many names.
-    for (int steps = 0; chain != kEndOfChain && steps < 1000000; ++steps) {
-        if (stringAt(mData, u32(chain + 4)) == name) {
-            const quint32 images = u32(chain + 8);
-            const quint32 count = u32(images);
-            for (quint32 i = 0; count != kEndOfChain && i < count && has(images + 4 + 8 * i, 8); ++i) {
-                const QString folder = folderName(u16(images + 4 + 8 * i));
-                if (!folder.isEmpty())
-                    folders[folder] |= u16(images + 4 + 8 * i + 2) & (Xpm | Svg | Png);
-            }
-            return folders;
+    // A corrupt file could make a chain a loop, or list an icon's pictures
+    // without end; no real index comes near these bounds.
+    for (int steps = 0; chain != kEndOfChain && steps < kMaxChain; ++steps) {
+        if (!isNameAt(u32(chain + 4), name)) {
+            chain = u32(chain);
+            continue;
         }
-        chain = u32(chain);
+        const quint32 images = u32(chain + 8);
+        const quint32 count = qMin(u32(images), kMaxPictures);
+        for (quint32 i = 0; i < count && has(images + 4 + 8 * i, 8); ++i) {
+            const QString folder = folderName(u16(images + 4 + 8 * i));
+            if (!folder.isEmpty())
+                folders[folder] |= u16(images + 4 + 8 * i + 2) & (Xpm | Svg | Png);
+        }
+        break;
     }
     return folders;
 }

@@ -17,6 +17,9 @@ public:
     // of another version, or older than the folder (an icon was added since).
     explicit IconThemeCache(const QString& themeFolder);
 
+    // An index given as its bytes; unusable when they are not one.
+    static IconThemeCache fromData(const QByteArray& data);
+
     bool isUsable() const { return !mData.isEmpty(); }
 
     // The folders (relative to the theme's, "48x48/apps") that hold the icon,
@@ -24,9 +27,12 @@ public:
     QHash<QString, quint16> foldersHolding(const QString& iconName) const;
 
 private:
+    IconThemeCache() = default;
+    void take(const QByteArray& data);
     bool has(quint32 offset, quint32 size) const;
     quint16 u16(quint32 offset) const;
     quint32 u32(quint32 offset) const;
+    bool isNameAt(quint32 offset, const QByteArray& name) const;
     QString folderName(quint16 index) const;
 
     QByteArray mData;
