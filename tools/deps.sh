@@ -14,13 +14,17 @@ k98_install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-# What building and running the bar needs, and building and checking its
-# Debian package (dpkg-shlibdeps, desktop-file-validate, and debootstrap for a
-# fresh system to install it on).
-K98_BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libqt6svg6
-    libgl-dev libxcb1-dev libcanberra-dev libgtest-dev libbenchmark-dev xdg-utils adwaita-icon-theme
+# What building the program needs besides a compiler: the Debian package's
+# Build-Depends, word for word (the package test compares them).
+K98_PACKAGE_BUILD_DEPENDS=(cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libcanberra-dev)
+# What building and running the bar and its tests needs, and building and
+# checking its Debian package (dpkg-buildpackage with debhelper, lintian,
+# desktop-file-validate, AppStream's validator, man, reuse, and debootstrap
+# for a fresh system to install it on).
+K98_BUILD_PACKAGES=(build-essential "${K98_PACKAGE_BUILD_DEPENDS[@]}" libqt6svg6
+    libgtest-dev libbenchmark-dev xdg-utils adwaita-icon-theme
     fonts-liberation fonts-dejavu-core fonts-wine
-    dpkg-dev desktop-file-utils debootstrap)
+    dpkg-dev debhelper lintian desktop-file-utils appstream man-db reuse git debootstrap)
 # What the fuzz targets need: clang with libFuzzer and the sanitizers.
 K98_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # The style checks: tools/lint.sh.
