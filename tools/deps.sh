@@ -31,8 +31,9 @@ K98_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 K98_LINT_PACKAGES=(clang-format clang-tidy)
 # What the virtual display, its window manager and the screenshots need.
 K98_DISPLAY_PACKAGES=(xvfb openbox xdotool x11-utils imagemagick)
-# The launch tests: a settings daemon naming the icon theme, a private session bus.
-K98_DISPLAY_PACKAGES+=(xsettingsd dbus-daemon)
+# The launch tests: a settings daemon naming the icon theme, a private session bus;
+# the icon tests write a theme's index as GTK does.
+K98_DISPLAY_PACKAGES+=(xsettingsd dbus-daemon gtk-update-icon-cache)
 # What the Wayland-session, command and portal tests need: a headless sway
 # with Xwayland, Qt's wayland plugin (the bar must not pick it), a native
 # Wayland client, key presses and screenshots there, a private session bus,
