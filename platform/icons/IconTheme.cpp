@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 
 #include <limits>
+#include <utility>
 
 #include <dirent.h>
 
@@ -111,7 +112,10 @@ int IconTheme::Folder::sizeDistance(int iconSize, int iconScale) const
     return wanted > high ? wanted - high : 0;
 }
 
-IconTheme::IconTheme(const QString& name, const QStringList& baseFolders) : mName(name), mBaseFolders(baseFolders) {}
+IconTheme::IconTheme(QString name, QStringList baseFolders)
+    : mName(std::move(name)), mBaseFolders(std::move(baseFolders))
+{
+}
 
 QStringList IconTheme::standardBaseFolders()
 {
@@ -216,7 +220,7 @@ QString IconTheme::lookupIcon(const Theme& theme, const QString& iconName, int s
             for (const auto& format : kIconFormats) {
                 if (!(formats & format.format))
                     continue;
-                const QString file = root.path + QLatin1Char('/') + folder.path + QLatin1Char('/') + iconName +
+                QString file = root.path + QLatin1Char('/') + folder.path + QLatin1Char('/') + iconName +
                     QLatin1String(format.extension);
                 if (folder.matchesSize(size, scale))
                     return file;
@@ -240,11 +244,11 @@ QString IconTheme::findInChain(const QString& themeName, const QString& iconName
     const Theme* found = theme(themeName);
     if (!found)
         return QString();
-    const QString file = lookupIcon(*found, iconName, size, scale);
+    QString file = lookupIcon(*found, iconName, size, scale);
     if (!file.isEmpty())
         return file;
     for (const QString& parent : found->parents) {
-        const QString inParent = findInChain(parent, iconName, size, scale, visited);
+        QString inParent = findInChain(parent, iconName, size, scale, visited);
         if (!inParent.isEmpty())
             return inParent;
     }

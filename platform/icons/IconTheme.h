@@ -19,7 +19,7 @@ class IconTheme {
 public:
     // The theme of that name, found in the base folders in their order, with
     // its parents and hicolor behind it.
-    IconTheme(const QString& name, const QStringList& baseFolders);
+    IconTheme(QString name, QStringList baseFolders);
 
     // The file (PNG, SVG or XPM) of the icon for that size: an exact fit if
     // there is one, else the closest by the folders' size distance. The first

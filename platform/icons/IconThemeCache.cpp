@@ -22,7 +22,7 @@ quint32 nameHash(const QByteArray& name)
 {
     if (name.isEmpty())
         return 0;
-    quint32 hash = quint32(qint32(static_cast<signed char>(name.at(0))));
+    auto hash = quint32(qint32(static_cast<signed char>(name.at(0))));
     for (qsizetype i = 1; i < name.size(); ++i)
         hash = (hash << 5) - hash + quint32(qint32(static_cast<signed char>(name.at(i))));
     return hash;

@@ -24,7 +24,7 @@ QImage loadAtSide(const QString& file, int side)
         reader.setScaledSize(QSize(side, side));
         return reader.read();
     }
-    const QImage image = loadGuardedImage(file);
+    QImage image = loadGuardedImage(file);
     if (image.isNull() || image.size() == QSize(side, side))
         return image;
     return image.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -32,8 +32,8 @@ QImage loadAtSide(const QString& file, int side)
 
 }  // namespace
 
-ThemeIconEngine::ThemeIconEngine(std::shared_ptr<const IconTheme> theme, const QString& iconName)
-    : mTheme(std::move(theme)), mIconName(iconName)
+ThemeIconEngine::ThemeIconEngine(std::shared_ptr<const IconTheme> theme, QString iconName)
+    : mTheme(std::move(theme)), mIconName(std::move(iconName))
 {
 }
 
@@ -44,7 +44,7 @@ QImage ThemeIconEngine::imageFor(int side)
     const auto cached = mImages.constFind(side);
     if (cached != mImages.constEnd())
         return *cached;
-    const QImage image = loadAtSide(mTheme->findIcon(mIconName, side), side);
+    QImage image = loadAtSide(mTheme->findIcon(mIconName, side), side);
     mImages.insert(side, image);
     return image;
 }

@@ -14,7 +14,7 @@ namespace platform {
 
 class ThemeIconEngine : public QIconEngine {
 public:
-    ThemeIconEngine(std::shared_ptr<const IconTheme> theme, const QString& iconName);
+    ThemeIconEngine(std::shared_ptr<const IconTheme> theme, QString iconName);
 
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override;
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override;
