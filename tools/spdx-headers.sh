@@ -3,8 +3,12 @@
 # copyright and licence lines at its top, after any #! line; a file that has
 # SPDX lines already is left as it is, so the command can run again after
 # new files came in. Everything else is covered by .reuse/dep5.
-set -euo pipefail
-cd "$(dirname "$0")/.."
-git ls-files -z -- '*.cpp' '*.h' '*.sh' '*.cmake' '*CMakeLists.txt' |
-    xargs -0 reuse annotate --copyright "Kestrel 98 developers" --license GPL-3.0-or-later --year 2026 --skip-existing \
-        >/dev/null
+# The whole script is read before it runs: it annotates itself too.
+{
+    set -euo pipefail
+    cd "$(dirname "$0")/.."
+    git ls-files -z -- '*.cpp' '*.h' '*.sh' '*.cmake' '*CMakeLists.txt' |
+        xargs -0 reuse annotate --copyright "Kestrel 98 developers" --license GPL-3.0-or-later --year 2026 \
+            --skip-existing >/dev/null
+    exit
+}
