@@ -25,6 +25,17 @@ struct Request {
     bool showOnceLoaded = false;
 };
 
+// Every option, one line each: --help prints it, a wrong option gets it on
+// stderr.
+constexpr const char* kUsage =
+    "usage: kestrel2 [--show | --hide | --toggle | --help | --version]\n"
+    "  (no option)  start the bar, parked at its screen edge\n"
+    "  --show       slide the running bar in and give it the keyboard (with no bar running, start one)\n"
+    "  --hide       park the running bar\n"
+    "  --toggle     slide the running bar in or park it, whichever fits (with no bar running, start one)\n"
+    "  --help       print this help and end\n"
+    "  --version    print the version and end\n";
+
 // --show, --hide and --toggle go to the bar running on this display; with
 // none running, --show and --toggle start one that slides in.
 Request handleCommandLine(int argc, char** argv)
@@ -32,9 +43,17 @@ Request handleCommandLine(int argc, char** argv)
     if (argc < 2)
         return {};
     const QByteArray option(argv[1]);
+    if (argc == 2 && option == "--help") {
+        std::fputs(kUsage, stdout);
+        return {0, false};
+    }
+    if (argc == 2 && option == "--version") {
+        std::fputs("kestrel2 " K98_VERSION "\n", stdout);
+        return {0, false};
+    }
     const QByteArray word = option.startsWith("--") ? option.mid(2) : QByteArray();
     if (argc > 2 || !platform::isBarCommand(word)) {
-        std::fputs("usage: kestrel2 [--show | --hide | --toggle]\n", stderr);
+        std::fputs(kUsage, stderr);
         return {2, false};
     }
     switch (platform::commandBar(platform::commandSocketPath(), word)) {

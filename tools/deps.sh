@@ -14,21 +14,26 @@ k98_install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-# What building and running the bar needs, and building and checking its
-# Debian package (dpkg-shlibdeps, desktop-file-validate, and debootstrap for a
-# fresh system to install it on).
-K98_BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libqt6svg6
-    libgl-dev libxcb1-dev libcanberra-dev libgtest-dev libbenchmark-dev xdg-utils adwaita-icon-theme
+# What building the program needs besides a compiler: the Debian package's
+# Build-Depends, word for word (the package test compares them).
+K98_PACKAGE_BUILD_DEPENDS=(cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libcanberra-dev)
+# What building and running the bar and its tests needs, and building and
+# checking its Debian package (dpkg-buildpackage with debhelper, lintian,
+# desktop-file-validate, AppStream's validator, man, reuse, and debootstrap
+# for a fresh system to install it on).
+K98_BUILD_PACKAGES=(build-essential "${K98_PACKAGE_BUILD_DEPENDS[@]}" libqt6svg6
+    libgtest-dev libbenchmark-dev xdg-utils adwaita-icon-theme
     fonts-liberation fonts-dejavu-core fonts-wine
-    dpkg-dev desktop-file-utils debootstrap)
+    dpkg-dev debhelper lintian desktop-file-utils appstream man-db reuse git debootstrap)
 # What the fuzz targets need: clang with libFuzzer and the sanitizers.
 K98_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # The style checks: tools/lint.sh.
 K98_LINT_PACKAGES=(clang-format clang-tidy)
 # What the virtual display, its window manager and the screenshots need.
 K98_DISPLAY_PACKAGES=(xvfb openbox xdotool x11-utils imagemagick strace)
-# The launch tests: a settings daemon naming the icon theme, a private session bus.
-K98_DISPLAY_PACKAGES+=(xsettingsd dbus-daemon)
+# The launch tests: a settings daemon naming the icon theme, a private session bus;
+# the icon tests write a theme's index as GTK does.
+K98_DISPLAY_PACKAGES+=(xsettingsd dbus-daemon gtk-update-icon-cache)
 # What the Wayland-session, command and portal tests need: a headless sway
 # with Xwayland, Qt's wayland plugin (the bar must not pick it), a native
 # Wayland client, key presses and screenshots there, a private session bus,

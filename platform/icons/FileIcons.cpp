@@ -1,17 +1,16 @@
 #include "platform/icons/FileIcons.h"
 
+#include "platform/icons/IconTheme.h"
 #include "platform/icons/NamedIcon.h"
 #include "platform/icons/XSettings.h"
 #include "platform/launch/DesktopEntry.h"
 #include "platform/launch/StartKind.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QMimeDatabase>
 #include <QPainter>
 #include <QPixmap>
-#include <QStandardPaths>
 #include <QStyle>
 
 namespace platform {
@@ -22,21 +21,10 @@ namespace {
 // is better than none.
 const char* const kFallbackThemes[] = {"Adwaita", "hicolor"};
 
-// Theme folders Qt may not search by itself.
-QStringList iconFolders()
-{
-    QStringList folders = QIcon::themeSearchPaths();
-    folders << QDir::homePath() + QLatin1String("/.icons");
-    for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
-        folders << data + QLatin1String("/icons");
-    folders.removeDuplicates();
-    return folders;
-}
-
 // The folder that holds the named theme; empty when it is not installed.
 QString folderHoldingTheme(const QString& theme)
 {
-    for (const QString& folder : iconFolders()) {
+    for (const QString& folder : IconTheme::standardBaseFolders()) {
         if (QFileInfo::exists(folder + QLatin1Char('/') + theme + QLatin1String("/index.theme")))
             return folder;
     }

@@ -1,9 +1,12 @@
 #include "platform/icons/NamedIcon.h"
 
 #include "platform/files/GuardedFile.h"
+#include "platform/icons/IconTheme.h"
+#include "platform/icons/ThemeIconEngine.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QPixmap>
 #include <QStandardPaths>
 
@@ -63,8 +66,25 @@ QIcon themedIcon(const QString& name)
 {
     if (name.isEmpty())
         return QIcon();
-    const QIcon icon = QIcon::fromTheme(name);
-    return isUsableIcon(icon) ? icon : QIcon();
+    // Each icon is looked up once per theme; its engine keeps what it drew.
+    static std::shared_ptr<const IconTheme> cachedTheme;
+    static QHash<QString, QIcon> cachedIcons;
+    std::shared_ptr<const IconTheme> theme = IconTheme::current();
+    if (theme != cachedTheme) {
+        cachedIcons.clear();
+        cachedTheme = theme;
+    }
+    const auto cached = cachedIcons.constFind(name);
+    if (cached != cachedIcons.constEnd())
+        return *cached;
+    QIcon icon;
+    // Whether the theme has the icon at all does not depend on the size asked.
+    if (!theme->findIcon(name, 32).isEmpty())
+        icon = QIcon(new ThemeIconEngine(theme, name));
+    if (!isUsableIcon(icon))
+        icon = QIcon();
+    cachedIcons.insert(name, icon);
+    return icon;
 }
 
 bool isUsableIcon(const QIcon& icon) { return !icon.isNull() && !icon.pixmap(16, 16).isNull(); }

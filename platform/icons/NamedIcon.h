@@ -12,7 +12,9 @@ namespace platform {
 // icon when nothing usable is found.
 QIcon namedIcon(const QString& name);
 
-// The theme's icon of that name alone; null when the theme has none.
+// The theme's icon of that name alone (its parents and hicolor behind it), at
+// each size from the file the icon theme's rules choose; null when the theme
+// has none.
 QIcon themedIcon(const QString& name);
 
 // The icon in an image file; null when the file cannot be read. Every icon

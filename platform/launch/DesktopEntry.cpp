@@ -1,9 +1,12 @@
 #include "platform/launch/DesktopEntry.h"
 
+#include "platform/launch/LocaleMatch.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 #include <QStringList>
+
+#include <limits>
 
 namespace platform {
 
@@ -52,15 +55,15 @@ bool splitEntryLine(const QString& line, QString& key, QString& value)
 
 bool isTrue(const QString& value) { return value == QLatin1String("true"); }
 
-// Name, Name[lang] and Name[lang_COUNTRY]; the closest to the user's
-// language wins, whatever their order in the file.
-class NameChooser {
+// A localized key (Name, Name[de], Name[sr@latin] ...): the variant closest
+// to the user's languages wins, whatever their order in the file.
+class LocalizedValue {
 public:
-    NameChooser()
+    LocalizedValue(const QString& key, const QStringList& suffixes)
     {
-        const QString locale = QLocale().name();  // "de_AT"
-        mWanted << QStringLiteral("Name[%1]").arg(locale)
-                << QStringLiteral("Name[%1]").arg(locale.section(QLatin1Char('_'), 0, 0)) << QStringLiteral("Name");
+        for (const QString& suffix : suffixes)
+            mWanted << QStringLiteral("%1[%2]").arg(key, suffix);
+        mWanted << key;
     }
 
     void offer(const QString& key, const QString& value)
@@ -68,16 +71,16 @@ public:
         const qsizetype rank = mWanted.indexOf(key);
         if (rank >= 0 && rank < mRank) {
             mRank = rank;
-            mName = value;
+            mValue = value;
         }
     }
 
-    QString name() const { return mName; }
+    QString value() const { return mValue; }
 
 private:
     QStringList mWanted;
-    qsizetype mRank = 1 << 20;
-    QString mName;
+    qsizetype mRank = std::numeric_limits<qsizetype>::max();
+    QString mValue;
 };
 
 void storeString(QString& field, const QString& value)
@@ -99,8 +102,6 @@ void storeEntryKey(DesktopEntry& entry, const QString& key, const QString& value
         storeString(entry.path, value);
     else if (key == QLatin1String("URL"))
         storeString(entry.url, value);
-    else if (key == QLatin1String("Icon"))
-        storeString(entry.icon, value);
     else if (key == QLatin1String("Hidden"))
         entry.hidden = isTrue(value);
     else if (key == QLatin1String("Terminal"))
@@ -134,7 +135,9 @@ DesktopEntry readDesktopEntry(const QString& file)
     entry.file = QFileInfo(file).absoluteFilePath();
     const QStringList lines = QString::fromUtf8(input.read(kMaxDesktopEntryBytes)).split(QLatin1Char('\n'));
     bool inMainGroup = false;
-    NameChooser name;
+    const QStringList suffixes = localeSuffixesToTry();
+    LocalizedValue name(QStringLiteral("Name"), suffixes);
+    LocalizedValue icon(QStringLiteral("Icon"), suffixes);
     for (const QString& rawLine : lines) {
         const QString line = rawLine.trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
@@ -150,8 +153,10 @@ DesktopEntry readDesktopEntry(const QString& file)
             continue;
         storeEntryKey(entry, key, value);
         name.offer(key, unescapeString(value));
+        icon.offer(key, unescapeString(value));
     }
-    entry.name = name.name();
+    entry.name = name.value();
+    entry.icon = icon.value();
     return entry;
 }
 

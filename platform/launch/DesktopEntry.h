@@ -10,7 +10,7 @@ struct DesktopEntry {
     bool readable = false;  // false: no such file, too large, or no [Desktop Entry] group
     QString file;  // absolute path of the entry itself
     QString type;
-    QString name;  // in the user's language when the entry has it
+    QString name;  // in the user's language when the entry has it, as is the icon
     QString exec;
     QString tryExec;
     QString path;

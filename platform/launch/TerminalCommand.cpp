@@ -23,6 +23,18 @@ QStringList wrapped(const QString& program, const QString& runOption, const QStr
     return QStringList{program, runOption} + command;
 }
 
+// The option a terminal takes before the command: its own when the table
+// knows it by name (kitty, /usr/bin/foot), else the common "-e".
+QString runOptionOf(const QString& program)
+{
+    const QString name = program.section(QLatin1Char('/'), -1);
+    for (const KnownTerminal& terminal : kKnownTerminals) {
+        if (name == QLatin1String(terminal.program))
+            return QLatin1String(terminal.runOption);
+    }
+    return QStringLiteral("-e");
+}
+
 }  // namespace
 
 QStringList inTerminal(const QStringList& command)
@@ -36,7 +48,7 @@ QStringList inTerminal(const QStringList& command)
     if (!chosen.isEmpty()) {
         const QString found = QStandardPaths::findExecutable(chosen);
         if (!found.isEmpty())
-            return wrapped(found, QStringLiteral("-e"), command);
+            return wrapped(found, runOptionOf(chosen), command);
     }
     for (const KnownTerminal& terminal : kKnownTerminals) {
         const QString found = QStandardPaths::findExecutable(QLatin1String(terminal.program));

@@ -6,7 +6,8 @@
 namespace platform {
 
 // The terminal's command line that runs the given command in a new window:
-// x-terminal-emulator (Debian's choice), else $TERMINAL, else the first known
+// x-terminal-emulator (Debian's choice), else $TERMINAL (with its own option
+// before the command when it is a known terminal), else the first known
 // terminal found on PATH. Empty when no terminal is installed.
 QStringList inTerminal(const QStringList& command);
 

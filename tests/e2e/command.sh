@@ -23,12 +23,23 @@ for option in --shw -show --show=1 "--show --hide"; do
     # shellcheck disable=SC2086  # the last case is two words
     "$KESTREL" $option >"$E2E_TMP/out" 2>"$E2E_TMP/usage" || status=$?
     [ "$status" = 2 ] || fail "$option: status $status, expected 2"
-    grep -qx 'usage: kestrel2 \[--show | --hide | --toggle\]' "$E2E_TMP/usage" || fail "$option: no usage line"
+    grep -qx 'usage: kestrel2 \[--show | --hide | --toggle | --help | --version\]' "$E2E_TMP/usage" || fail "$option: no usage line"
+    [ ! -s "$E2E_TMP/out" ] || fail "$option: wrote to stdout: $(cat "$E2E_TMP/out")"
 done
+# --help and --version answer on stdout with status 0, as GNU programs do;
+# the help names every option on a line of its own.
+"$KESTREL" --help >"$E2E_TMP/help" 2>"$E2E_TMP/err" || fail "--help: status $?"
+cmp -s "$E2E_TMP/help" "$E2E_TMP/usage" || fail "--help printed something else than the usage: $(cat "$E2E_TMP/help")"
+for option in --show --hide --toggle --help --version; do
+    grep -q "^  $option " "$E2E_TMP/help" || fail "--help has no line for $option"
+done
+"$KESTREL" --version >"$E2E_TMP/version" 2>>"$E2E_TMP/err" || fail "--version: status $?"
+grep -qx "kestrel2 ${K98_VERSION:?}" "$E2E_TMP/version" || fail "--version printed: $(cat "$E2E_TMP/version")"
+[ ! -s "$E2E_TMP/err" ] || fail "--help or --version wrote to stderr: $(cat "$E2E_TMP/err")"
 [ -z "$(bar_window)" ] || fail "a bad option started a bar"
 "$KESTREL" --hide || fail "--hide with no bar running failed"
 [ -z "$(bar_window)" ] || fail "--hide started a bar"
-echo "bad options: usage line and status 2; --hide alone does nothing"
+echo "bad options: usage on stderr and status 2; --help and --version on stdout, status 0; --hide alone does nothing"
 
 # The pointer rests on the strip, so the idle timer leaves a shown bar alone.
 xdotool mousemove 500 10

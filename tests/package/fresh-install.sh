@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The Debian package on a fresh Debian 12: a minimal system made with
-# debootstrap installs the package with apt-get, which brings every dependency,
+# debootstrap installs the package that package.sh built with
+# dpkg-buildpackage, with apt-get, which brings every dependency,
 # and the installed kestrel2 then runs the bar on a virtual display. Needs root,
 # debootstrap and the Debian mirror; skipped without root or debootstrap.
 [ "$(id -u)" -eq 0 ] || { echo "SKIP: needs root for the fresh system"; exit 77; }
@@ -10,7 +11,6 @@ if [ -z "${K98_PRIVATE_MOUNTS:-}" ]; then
     exec unshare -m --propagation private bash "$0" "$@"
 fi
 : "${K98_BUILD_DIR:?K98_BUILD_DIR must name the build folder}"
-CPACK=${K98_CPACK:-cpack}
 MIRROR=${K98_DEBIAN_MIRROR:-http://deb.debian.org/debian}
 export K98_BIN_DIR=unused   # the session helpers want it; the bar here is the installed one
 source "$(dirname "$0")/../e2e/x11-session.sh"
@@ -24,8 +24,8 @@ remove_root() {
 trap remove_root EXIT
 in_root() { chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root "$@"; }
 
-(cd "$K98_BUILD_DIR" && "$CPACK" -G DEB -B "$E2E_TMP/cpack") >"$E2E_TMP/cpack.log" 2>&1 || { cat "$E2E_TMP/cpack.log" >&2; fail "cpack failed"; }
-deb=$(ls "$E2E_TMP"/cpack/kestrel98_*_amd64.deb)
+deb=$(ls "$K98_BUILD_DIR"/deb/kestrel98_*_amd64.deb 2>/dev/null | head -n1)
+[ -n "$deb" ] || fail "no package in $K98_BUILD_DIR/deb: package.install-and-deb builds it"
 
 debootstrap --variant=minbase bookworm "$root" "$MIRROR" >"$E2E_TMP/debootstrap.log" 2>&1 ||
     { tail -20 "$E2E_TMP/debootstrap.log" >&2; fail "debootstrap failed"; }

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and checks the layout, builds the
-# Debian package and checks its files and dependencies, then unpacks it into a
-# scratch root and starts the packaged bar on a private X server.
+# Debian package from the source as a distribution would (dpkg-buildpackage)
+# and checks its files, its dependencies and lintian's verdict, then unpacks
+# it into a scratch root and starts the packaged bar on a private X server.
+# The package stays in $K98_BUILD_DIR/deb/ for the fresh-install test.
 : "${K98_BUILD_DIR:?K98_BUILD_DIR must name the build folder}"
+: "${K98_SOURCE_DIR:?K98_SOURCE_DIR must name the source folder}"
 CMAKE=${K98_CMAKE:-cmake}
-CPACK=${K98_CPACK:-cpack}
 VERSION=${K98_VERSION:-2.1}
+APP_ID=example.kestrel98.Kestrel98
 export K98_BIN_DIR=unused   # the session helpers want it; the bar run below names its own program
 source "$(dirname "$0")/../e2e/x11-session.sh"
 
@@ -14,16 +17,25 @@ PROGRAM_FILES="kestrel2 libk98runtime.so libk98platform.so libkestrel98.so libgl
     help-groups.htm help-settings.htm help-keyboard.htm help.css whatsnew.txt tips.txt bug.txt"
 
 # The exact file list of an installed tree (relative paths, sorted), given
-# the tree's root, its prefix inside the root and its etc folder.
+# the tree's root, its prefix inside the root, its etc folder and, for the
+# Debian package, "deb" (a compressed manual page and the package's docs).
 expected_tree() {
-    local prefix=$1 etc=$2
+    local prefix=$1 etc=$2 kind=${3:-}
     {
         echo "$prefix/bin/kestrel2"
         for file in $PROGRAM_FILES; do echo "$prefix/lib/kestrel98/$file"; done
-        echo "$prefix/share/applications/kestrel98.desktop"
+        echo "$prefix/share/applications/$APP_ID.desktop"
         echo "$prefix/share/icons/hicolor/32x32/apps/kestrel98.png"
         echo "$prefix/share/icons/hicolor/48x48/apps/kestrel98.png"
-        echo "$etc/xdg/autostart/kestrel98.desktop"
+        echo "$prefix/share/metainfo/$APP_ID.metainfo.xml"
+        echo "$etc/xdg/autostart/$APP_ID.desktop"
+        if [ "$kind" = deb ]; then
+            echo "$prefix/share/man/man1/kestrel2.1.gz"
+            echo "$prefix/share/doc/kestrel98/copyright"
+            echo "$prefix/share/doc/kestrel98/changelog.gz"
+        else
+            echo "$prefix/share/man/man1/kestrel2.1"
+        fi
     } | sed 's|^/||' | sort
 }
 
@@ -36,13 +48,14 @@ png_size() {
     echo "${w}x$h"
 }
 
-# Checks an installed tree: the launcher, the program folder, the entries, the icons.
+# Checks an installed tree: the launcher, the program folder, the entries,
+# the icons, the metainfo and the manual page.
 check_tree() {
-    local root=$1 prefix=$2 etc=$3
+    local root=$1 prefix=$2 etc=$3 kind=${4:-}
     local actual
     actual=$(cd "$root" && find . \( -type f -o -type l \) | sed 's|^\./||' | sort)
-    if [ "$actual" != "$(expected_tree "$prefix" "$etc")" ]; then
-        diff <(expected_tree "$prefix" "$etc") <(echo "$actual") >&2 || true
+    if [ "$actual" != "$(expected_tree "$prefix" "$etc" "$kind")" ]; then
+        diff <(expected_tree "$prefix" "$etc" "$kind") <(echo "$actual") >&2 || true
         fail "the installed files under $root differ from the expected list (< expected, > installed)"
     fi
     local launcher=$root$prefix/bin/kestrel2 folder=$root$prefix/lib/kestrel98
@@ -62,7 +75,7 @@ check_tree() {
     fi
     if grep -qF "$K98_BUILD_DIR" <<<"$libraries"; then fail "the installed program loads libraries from the build"; fi
 
-    local menu=$root$prefix/share/applications/kestrel98.desktop auto=$root$etc/xdg/autostart/kestrel98.desktop
+    local menu=$root$prefix/share/applications/$APP_ID.desktop auto=$root$etc/xdg/autostart/$APP_ID.desktop
     desktop-file-validate "$menu" || fail "the menu entry does not validate"
     desktop-file-validate "$auto" || fail "the autostart entry does not validate"
     for line in 'Type=Application' 'Name=Kestrel 98' 'Exec=kestrel2' 'Icon=kestrel98' 'Categories=Utility;'; do
@@ -84,6 +97,11 @@ check_tree() {
         got=$(png_size "$png")
         [ "$got" = "${size}x$size" ] || fail "the ${size}x$size icon is $got"
     done
+    appstreamcli validate --no-net "$root$prefix/share/metainfo/$APP_ID.metainfo.xml" >/dev/null ||
+        fail "the installed metainfo does not validate"
+    local page
+    page=$(find "$root$prefix/share/man/man1" -name 'kestrel2.1*')
+    [ -z "$(LC_ALL=C.UTF-8 man --warnings -l "$page" 2>&1 >/dev/null)" ] || fail "the installed manual page has warnings"
 }
 
 # 1. cmake --install into a scratch prefix.
@@ -92,11 +110,33 @@ PREFIX=$E2E_TMP/prefix
 check_tree "$PREFIX" "" /etc
 echo "cmake --install laid out bin/, lib/kestrel98/, the entries and the icons"
 
-# 2. The Debian package.
+# 2. The Debian package, built from a copy of the source at a fixed place
+# (so that a compiler cache finds the same paths again).
+DEB_DIR=$K98_BUILD_DIR/deb
+rm -rf "$DEB_DIR" && mkdir -p "$DEB_DIR/kestrel98"
+# What git knows of the source (its own and new files, none it ignores), as
+# it is on disk.
+(cd "$K98_SOURCE_DIR" && git ls-files -co --exclude-standard -z |
+    while IFS= read -r -d '' file; do if [ -e "$file" ]; then printf '%s\0' "$file"; fi; done |
+    tar --null -T - -cf -) |
+    tar -xf - -C "$DEB_DIR/kestrel98" || fail "could not copy the source"
+# The compiler cache, where there is one, saves the second build its time; the
+# package's own rules know nothing of it.
+command -v ccache >/dev/null && export CMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER:-ccache}
+(cd "$DEB_DIR/kestrel98" && DEB_BUILD_OPTIONS="parallel=2 ${DEB_BUILD_OPTIONS:-}" dpkg-buildpackage -us -uc -b) \
+    >"$DEB_DIR/build.log" 2>&1 || { tail -40 "$DEB_DIR/build.log" >&2; fail "dpkg-buildpackage failed"; }
 DEB_NAME=kestrel98_${VERSION}_amd64.deb
-(cd "$K98_BUILD_DIR" && "$CPACK" -G DEB -B "$E2E_TMP/cpack") >"$E2E_TMP/cpack.log" 2>&1 || { cat "$E2E_TMP/cpack.log" >&2; fail "cpack failed"; }
-DEB=$E2E_TMP/cpack/$DEB_NAME
-[ -f "$DEB" ] || { ls "$E2E_TMP/cpack" >&2; fail "cpack did not write $DEB_NAME"; }
+DEB=$DEB_DIR/$DEB_NAME
+[ -f "$DEB" ] || { ls "$DEB_DIR" >&2; fail "dpkg-buildpackage did not write $DEB_NAME"; }
+echo "dpkg-buildpackage -us -uc -b built $DEB_NAME"
+
+lintian --no-cfg "$DEB" >"$DEB_DIR/lintian.log" 2>&1
+if grep -q '^[EW]: ' "$DEB_DIR/lintian.log"; then
+    cat "$DEB_DIR/lintian.log" >&2
+    fail "lintian reports errors or warnings"
+fi
+echo "lintian: no error, no warning"
+
 field() { dpkg-deb -f "$DEB" "$1"; }
 [ "$(field Package)" = kestrel98 ] || fail "package name $(field Package)"
 [ "$(field Version)" = "$VERSION" ] || fail "version $(field Version)"
@@ -104,25 +144,36 @@ field() { dpkg-deb -f "$DEB" "$1"; }
 [ "$(field Maintainer)" = "Kestrel 98 developers <help@kestrel98.example>" ] || fail "maintainer $(field Maintainer)"
 [ -n "$(field Description)" ] || fail "no description"
 DEPENDS=$(field Depends)
-for package in libqt6widgets6 libqt6gui6 libqt6core6 libcanberra0 libxcb1 libc6 libstdc++6 xdg-utils libqt6svg6 fonts-wine; do
+# What dpkg-shlibdeps finds, and what the program loads by itself.
+for package in libqt6widgets6 libqt6gui6 libqt6core6 libqt6dbus6 libqt6network6 libxcb1 libc6 libstdc++6 \
+    xdg-utils libqt6svg6 libcanberra0 fonts-wine; do
     echo "$DEPENDS" | tr ',' '\n' | sed 's/^ *//; s/ *(.*//' | grep -qxF "$package" || fail "Depends lacks $package: $DEPENDS"
 done
 echo ", $(field Recommends)," | grep -q ' adwaita-icon-theme,' || fail "Recommends lacks adwaita-icon-theme"
 echo "package fields and Depends: $DEPENDS"
 
-# Its file list, as dpkg-deb reads it, and the conffiles.
+# The build dependencies are the ones the build commands install.
+source "$K98_SOURCE_DIR/tools/deps.sh"
+declared=$(sed -n '/^Build-Depends:/,/^[A-Z]/p' "$K98_SOURCE_DIR/debian/control" | sed '$d; s/^Build-Depends://' |
+    tr ',' '\n' | sed 's/^ *//; s/ *(.*//; /^$/d; /^debhelper-compat$/d' | sort)
+[ "$declared" = "$(printf '%s\n' "${K98_PACKAGE_BUILD_DEPENDS[@]}" | sort)" ] ||
+    fail "debian/control's Build-Depends differ from tools/deps.sh: $(echo $declared)"
+
+# Its file list, as dpkg-deb reads it, and the maintainer scripts: the
+# libraries in the program folder are private, so nothing runs ldconfig.
 contents=$(dpkg-deb -c "$DEB")
 listed=$(echo "$contents" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||' | sort)
-[ "$listed" = "$(expected_tree /usr /etc)" ] || { diff <(expected_tree /usr /etc) <(echo "$listed") >&2; fail "the package's file list differs (< expected, > packaged)"; }
+[ "$listed" = "$(expected_tree /usr /etc deb)" ] || { diff <(expected_tree /usr /etc deb) <(echo "$listed") >&2; fail "the package's file list differs (< expected, > packaged)"; }
 echo "$contents" | grep -q '^l.* \./usr/bin/kestrel2 -> \.\./lib/kestrel98/kestrel2$' || fail "usr/bin/kestrel2 is not packaged as a link"
 dpkg-deb -e "$DEB" "$E2E_TMP/control"
-[ "$(cat "$E2E_TMP/control/conffiles")" = /etc/xdg/autostart/kestrel98.desktop ] || fail "conffiles: $(cat "$E2E_TMP/control/conffiles")"
-echo "dpkg-deb -c lists exactly the program, its folder, the entries and the icons"
+[ "$(cat "$E2E_TMP/control/conffiles")" = "/etc/xdg/autostart/$APP_ID.desktop" ] || fail "conffiles: $(cat "$E2E_TMP/control/conffiles")"
+if grep -rl ldconfig "$E2E_TMP/control" >&2; then fail "the package calls ldconfig (above)"; fi
+echo "dpkg-deb -c lists exactly the program, its folder, the entries, the icons, the metainfo, the manual page and the docs"
 
 # 3. Unpack it into a scratch root and start the packaged bar.
 ROOT=$E2E_TMP/root
 dpkg-deb -x "$DEB" "$ROOT"
-check_tree "$ROOT" /usr /etc
+check_tree "$ROOT" /usr /etc deb
 for elf in "$ROOT"/usr/lib/kestrel98/kestrel2 "$ROOT"/usr/lib/kestrel98/*.so; do
     sections=$(readelf -S "$elf")
     if grep -q '\.debug_info' <<<"$sections"; then fail "$(basename "$elf") is packaged with its debugging information"; fi

@@ -84,6 +84,53 @@ TEST(DesktopEntry, ReadsTheMainGroupOnly)
     EXPECT_FALSE(platform::readDesktopEntry(dir.filePath(QStringLiteral("none.desktop"))).readable);
 }
 
+// The name (%c) and icon (%i) an entry's command gets, in the user's
+// languages: $LANGUAGE's list in its order, else LC_ALL, LC_MESSAGES, LANG;
+// a locale's @modifier is matched after its country.
+TEST(DesktopEntry, LocalizedKeysFollowTheUsersLanguages)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("app.desktop"));
+    ASSERT_TRUE(writeFile(file,
+                          "[Desktop Entry]\nExec=prog %c %i\n"
+                          "Name[sr]=sr\nName[sr@latin]=sr@latin\nName[sr_RS]=sr_RS\nName[sr_BA@latin]=sr_BA@latin\n"
+                          "Name[de]=de\nName[de_AT]=de_AT\nName[gd]=gd\nName=default\n"
+                          "Icon[de]=de-icon\nIcon=icon\nIcon[sr@latin]=latin-icon\n"));
+    struct Case {
+        const char* language;
+        const char* lcAll;
+        const char* lcMessages;
+        const char* lang;
+        const char* name;
+        const char* icon;
+    };
+    const Case cases[] = {
+        {"", "", "", "sr_ME.UTF-8@latin", "sr@latin", "latin-icon"},
+        {"", "", "", "sr_RS.UTF-8@latin", "sr_RS", "latin-icon"},
+        {"", "", "", "sr_BA@latin", "sr_BA@latin", "latin-icon"},
+        {"", "", "", "sr_ME.UTF-8", "sr", "icon"},
+        {"", "", "", "sr@cyrillic", "sr", "icon"},
+        {"", "", "", "de_AT.UTF-8", "de_AT", "de-icon"},
+        {"", "", "", "de_CH.ISO-8859-1", "de", "de-icon"},
+        {"gd:de", "", "", "fr_FR.UTF-8", "gd", "de-icon"},
+        {"fr:it:de_AT", "", "", "gd_GB.UTF-8", "de_AT", "de-icon"},
+        {"", "de_AT.UTF-8", "sr_ME@latin", "gd_GB.UTF-8", "de_AT", "de-icon"},
+        {"", "", "sr_ME@latin", "gd_GB.UTF-8", "sr@latin", "latin-icon"},
+        {"", "", "", "C.UTF-8", "default", "icon"},
+        {"", "", "", "fr_FR.UTF-8", "default", "icon"},
+        {"", "", "", "", "default", "icon"},
+    };
+    for (const Case& c : cases) {
+        const ScopedEnv language("LANGUAGE", c.language);
+        const ScopedEnv lcAll("LC_ALL", c.lcAll);
+        const ScopedEnv lcMessages("LC_MESSAGES", c.lcMessages);
+        const ScopedEnv lang("LANG", c.lang);
+        const QString where = QStringLiteral("LANGUAGE=%1 LC_ALL=%2 LC_MESSAGES=%3 LANG=%4")
+                                  .arg(c.language, c.lcAll, c.lcMessages, c.lang);
+        EXPECT_EQ(launchPlanFor(file).arguments, QStringList({c.name, "--icon", c.icon})) << qPrintable(where);
+    }
+}
+
 TEST(ShellLaunch, PlanFollowsTheKindOfTarget)
 {
     QTemporaryDir dir;
@@ -228,11 +275,24 @@ TEST(ShellLaunch, TerminalEntriesRunInTheUsersTerminal)
     ASSERT_TRUE(writeFile(xterm, "#!/bin/sh\n", true));
     EXPECT_TRUE(samePlan(launchPlanFor(entry), {xterm, {"-e", "top", "-d", "1 5"}, {}}));
 
+    // $TERMINAL, by name or path: a terminal the table knows gets its own
+    // option before the command, any other the common "-e".
+    const struct {
+        const char* terminal;
+        const char* runOption;
+    } chosenTerminals[] = {{"my-term", "-e"}, {"kitty", "--"},    {"gnome-terminal", "--"}, {"xfce4-terminal", "-x"},
+                           {"konsole", "-e"}, {"BIN/foot", "--"}, {"BIN/my-term", "-e"}};
+    for (const auto& chosen : chosenTerminals) {
+        const QString name = QString::fromLatin1(chosen.terminal).replace(QStringLiteral("BIN/"), bin + '/');
+        const QString program = QDir(bin).filePath(name.section('/', -1));
+        ASSERT_TRUE(writeFile(program, "#!/bin/sh\n", true));
+        const ScopedEnv named("TERMINAL", name.toUtf8());
+        EXPECT_TRUE(samePlan(launchPlanFor(entry), {program, {chosen.runOption, "top", "-d", "1 5"}, {}}))
+            << chosen.terminal;
+    }
     const QString chosen = QDir(bin).filePath(QStringLiteral("my-term"));
-    ASSERT_TRUE(writeFile(chosen, "#!/bin/sh\n", true));
     {
         const ScopedEnv named("TERMINAL", "my-term");
-        EXPECT_TRUE(samePlan(launchPlanFor(entry), {chosen, {"-e", "top", "-d", "1 5"}, {}}));
         const QString debian = QDir(bin).filePath(QStringLiteral("x-terminal-emulator"));
         ASSERT_TRUE(writeFile(debian, "#!/bin/sh\n", true));
         EXPECT_TRUE(samePlan(launchPlanFor(entry), {debian, {"-e", "top", "-d", "1 5"}, {}}));
