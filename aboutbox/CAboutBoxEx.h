@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // glintbox.CAboutBoxEx: an About box whose contents can fly in. Set the
 // properties, then Show: the box opens modally next to the pointer and

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The animated About box: a program's picture, name, version, credit line,
 // comment, web page and e-mail address; the web page and the address are

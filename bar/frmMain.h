@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The bar: a strip along a screen edge holding the row of items, the title
 // label and the three built-in buttons. Its load handler is the program's

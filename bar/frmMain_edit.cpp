@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Edit Mode on the bar: the mode button that enters and leaves it, and the
 // group window a press in it opens or closes.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bar's row of items: reading the stored list into buttons, the
 // built-in buttons, appending a new item and writing the list back.
 

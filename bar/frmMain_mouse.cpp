@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pointer over the bar: the hover frame and tips, the title label, the
 // background's grip, drag and park gestures; the globals and menus its row uses.
 

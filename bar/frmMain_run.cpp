@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Running the bar's items: groups, the settings dialog, and the group window
 // the bar opens and closes through its hidden buttons.
 

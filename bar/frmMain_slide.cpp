@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Parking the bar at its screen edge, sliding it in, and the idle timer that
 // parks it again.
 

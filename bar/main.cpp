@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program starts from the bar's load handler and ends with its unload.
 
 #include "bar/frmMain.h"

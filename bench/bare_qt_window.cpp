@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for start-up and memory: the least a Qt Widgets program can
 // be, one plain window the size of a parked bar's grip.
 

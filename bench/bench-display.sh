@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by the benchmarks that drive the real bar: a scratch folder, a
 # private 1280x800 Xvfb with openbox, and a private settings folder. Source
 # it; it sets work, pids, DISPLAY, XDG_CONFIG_HOME and XDG_RUNTIME_DIR, and

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Kestrel 98 beside another dock (Plank, auto-hiding, 30 launchers) and the
 # least Qt Widgets program, each measured in the same run by the shared dock
 # benchmark on a private Xvfb + openbox; then the bar's own figures that the

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Homes for the benchmarks, sourced by the scripts beside it.
 
 # A home whose bar settings hold the given number of items: programs,

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Building item pictures: what the bar does for every stored item at start-up
 // and after a settings change. Reports the time per item and the process's
 // peak resident memory.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The slide's cost and the bar's idle cost, on a private Xvfb + openbox:
 #  - slide: Ctrl+Alt+A until the bar stands at the screen's edge, at the
 #    default speed (100 twips a step: 191 repainted steps on a 1280-pixel

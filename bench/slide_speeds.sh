@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # How long the slide takes at each speed of the settings dialog on a
 # 1280-pixel screen, on a private Xvfb + openbox: Ctrl+Alt+A slides the
 # parked bar in, and bench/slide_watch (built beside the program) times it

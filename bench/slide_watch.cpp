@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Watches one window's moves on the X server and prints how long the window
 // took from its first move to the move that sets its left edge to 0, and how
 // many moves that was: the slide as the X server saw it.

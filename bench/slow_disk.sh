@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # How long the bar keeps a command waiting while it writes its settings to a
 # disk whose every fsync takes 2 s (strace fault injection), and with the
 # pointer resting on an item whose tip is 10 MB long: from the start of

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Start-up of the real bar under a private Xvfb + openbox, measured with the
 # shared dock benchmark: exec to the first mapped window and to the bar parked
 # (its last window change), resident memory after start, idle wake-ups while

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Headers are included by their path from the top of the tree
 # ("platform/launch/ExecLine.h"), and only by the targets that link the
 # library they belong to. Each library exports an include folder of its own

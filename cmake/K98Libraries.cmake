@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Source lists name each class once: an item without a file ending stands for
 # the class's header and its implementation ("launch/ExecLine" for
 # launch/ExecLine.h and launch/ExecLine.cpp); an item with one is that file

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // An item button as assistive technologies see it: a push button named by
 // its tip and described by what a press does in the current mode, whose

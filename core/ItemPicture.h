@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The 22 x 22 picture of an item button: the item's 16 x 16 icon at (3, 3)
 // on a transparent margin, or the separator's groove. Drawn at the screen's

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The bar and the group window as assistive technologies see them: a window
 // named as the bar or by the open group, whose children are its item buttons

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the bar and the group window have in common: a strip with a row of
 // item buttons, border and grip lines, a tiled background, the hover and

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The row for assistive technologies: what its buttons are called and what a
 // press of each does, the order they are listed in, and the announcements of
 // a keyboard selection and of changed items.

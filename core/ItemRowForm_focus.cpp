@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The keyboard: a press on the bar or the group window, or the hotkey, makes
 // the window active so the keys reach it; parking gives the keyboard back to
 // the program that had it.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The row's items: reading and writing a stored list, adding and removing
 // buttons, and files dropped from the file manager.
 

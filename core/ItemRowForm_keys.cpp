@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Working the row from the keyboard: a selection that the arrows and Tab
 // move over the buttons, Enter that runs it, Esc that leaves.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pointer on the row: pressing, hovering, releasing and clicking item
 // buttons, dragging them to new places in Edit Mode, and the release on the
 // background that opens its menu.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Item tips: a delayed tip that comes up at the pointer once it has rested
 // on an item, and an immediate tip placed at a point the caller chooses (the

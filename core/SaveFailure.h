@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Telling the user that what they changed could not be written to the
 // settings file: a message box while the bar runs, one line on stderr always.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Files, the icon library, the shell and the shortcut and icon look-ups.
 // Every routine swallows its failures: an empty string, false or a null icon,

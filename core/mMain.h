@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The program's shared state: the globals the forms share, the settings
 // readers that fill them, and the one orientation test every window uses.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // kestrel98.CGroup: the group property dialog. Set ItemInfo to the group's
 // item string "group|name|:icon", call Show, then read ItemInfo: the new item

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "dialogs/CProperty.h"
 
 #include "dialogs/frmProperty.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // kestrel98.CProperty: the item property dialog. Set ItemInfo to the item's
 // "path|tooltip", call Show, then read ItemInfo: the new "path|tooltip" after

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // kestrel98.CSettingEx: the settings dialog. Show reads section "Setting" of
 // "Dash97" into the form, shows it modally next to the pointer and returns

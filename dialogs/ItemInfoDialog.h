@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the item and group property dialogs have in common: a default
 // interface of ItemInfo (get: the form's Tag; let: fills the form) and Show

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The group property dialog: a group's name and icon. OK leaves the group's
 // item string "group|name|:icon" in Tag; Cancel leaves "" there.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The item property dialog: the path (or special item) an item opens and its
 // tooltip. OK leaves "path|tooltip" in Tag; Cancel leaves Tag alone.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The settings dialog: ten tabbed pages over the keys of section "Setting".
 // It reads the store when it is about to show and writes every key on OK;

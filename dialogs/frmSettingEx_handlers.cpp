@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings form's behaviour: the stored values in and out, the pages,
 // the check boxes, file and colour choice and the colour preview.
 

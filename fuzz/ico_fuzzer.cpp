@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Icon files: the icon library's records and any ".qrk" or ".ico" an item names.
 #include <QGuiApplication>
 #include <QImage>

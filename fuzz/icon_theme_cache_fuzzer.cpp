@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The icon themes' indexes (icon-theme.cache) the bar reads for every
 // theme icon.
 #include "platform/icons/IconThemeCache.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Item strings and setting values, as read from a settings file edited by hand.
 #include "core/mMain.h"
 #include "core/Stringbas.h"

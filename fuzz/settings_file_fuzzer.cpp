@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings file as edited by hand: reading never fails, a file written
 // once reads back to the same text, and a saved value reads back as saved.
 #include "runtime/settings/IniDocument.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Shortcut files come from anywhere a user can drop a file from.
 #include "platform/files/ShellLink.h"
 

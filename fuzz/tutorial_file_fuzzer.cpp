@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Tutorial.lib sits in the program folder, where anyone who installs may edit it.
 #include "tutorview/TutorialFile.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The group window: one small strip, reused for every group, showing the
 // open group's own row of items. The bar talks to it only through its hidden

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The form that holds every popup menu of the program. It is loaded at
 // start-up and never shown; the bar and the group window pop its top-level

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The commands of the item and background menus: new items, separators and
 // groups, deleting, and the item and group property dialogs.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main menu's commands: the information files, the tutorial, the About
 // box, the web pages, a mail to the maker, and Exit.
 

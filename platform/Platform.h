@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The services whose answers tests script: the screen and the pointer, the
 // beep, message boxes, menus, modal loops, pickers, opening items and sound.

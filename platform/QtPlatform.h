@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The real platform services: Qt widgets and dialogs, the desktop's launcher,
 // libcanberra for sound.

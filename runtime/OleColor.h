@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Colour numbers as the settings store keeps them: &H00BBGGRR for a plain
 // colour, &H800000nn for system colour nn (stored as a negative number).

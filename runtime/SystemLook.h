@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The look the forms were designed in: the classic system colours, whose
 // relations the drawing relies on (a highlight clearly lighter than the face,

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Forms measure in twips; the screen in pixels. Fifteen twips make a pixel
 // wherever the two meet, and the conversion truncates towards zero.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A place and size in twips that only Move changes: each setter moves the
 // whole, so whatever Move does with new bounds (placing a widget on its form,

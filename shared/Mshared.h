@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Placement of a dialog next to the mouse pointer, clear of the screen edges
 // and of the desktop panel, and the panel's metrics. The panel is the widest

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Icon look-ups and file tests of the dialogs. A null icon stands for "no
 // icon"; drawing one draws nothing.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Splitters for the fields of an item string ("target|tip",
 // "group|name|:icon"). The separators are found without regard to case.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // plainbox.CAboutBox: a plain About box with an icon, the program name, a
 // copyright line and a comment, opened next to the pointer; OK hides it.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // plainbox.CInputBox: a one-line input box with an icon, a prompt that widens
 // the box, and OK and Cancel, opened next to the pointer. Text after Show is

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A form's default instance: the one instance of the form that the library's
 // objects share. It is made and loaded on first use and stays loaded (hidden

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Reads the first icon out of a Windows executable (a PE image) without
 // trusting a single offset or count in it: every read is checked against the

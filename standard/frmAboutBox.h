@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The plain About box: an icon, the program name, a copyright line, a
 // comment and OK, which hides the box. An icon taken from a program is drawn

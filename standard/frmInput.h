@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The input box: an icon, a prompt that widens the box when it is long, a
 // one-line text box, OK and Cancel. OK hides the box with the text as typed;

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Shows the About boxes and the input box on the display the way a program
 // shows them and saves pictures of them: about-box-flying.png (the animated
 // About box while its contents fly in), about-box.png (the same box once they

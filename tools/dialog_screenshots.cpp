@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Shows each dialog of kestrel98 on the display the way the program does and
 // saves a picture of it: settings.png, item-property.png, group-property.png
 // in the folder given (docs/screenshots by default). Run it on an X server,

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Checks the house style: every C++ file as clang-format would write it, and
 # clang-tidy's checks (.clang-tidy) on every file the build compiles.
 # Usage: tools/lint.sh [--format-only] [build folder with compile_commands.json]

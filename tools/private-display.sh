@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A private X server with openbox, for scripts that show the real bar without
 # touching the user's display. Source it, then `start_private_display 1280x800`:
 # it needs $work (a scratch folder) and the array pids, which gets both

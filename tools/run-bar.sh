@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds and runs the bar. On a machine with a display it simply runs there.
 # Without one it starts a virtual display with a window manager, runs the bar
 # with a few sample items, slides it in as Ctrl+Alt+A would, saves a

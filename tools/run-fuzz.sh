@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the fuzz targets for every reader of outside data (built with clang's
 # libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer in their own
 # build folder, -DK98_FUZZ=ON), each for a bounded time from its seed corpus

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Checks the formatting, builds everything (the plain build with warnings as
 # errors) and runs every test: each fuzz target for a bounded time
 # (K98_FUZZ_SECONDS, 30 by default), the headless unit tests and the

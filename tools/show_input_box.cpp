@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Shows the input box the way a program does and prints the text it returns,
 // for the end-to-end pictures of it on a real desktop.
 // Usage: show_input_box CAPTION PROMPT [TEXT]; "\n" in PROMPT starts a line.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The tutorial file, "Tutorial.lib": UTF-8 text of at most MaxBytes, lines
 // ending in LF or CR LF.

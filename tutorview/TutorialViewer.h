@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The tutorial viewer: the outside component that shows "Tutorial.lib".
 // A host creates it late bound, by class id or ProgID, and makes these calls

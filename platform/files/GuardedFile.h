@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Every picture and data file the program opens from a path it was given goes
 // through here: only a regular file is read (a named pipe, a device or a

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Reads shell-link (.lnk) files: the target is the local base path of the
 // link info, else the relative path resolved against the link's own folder.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Private per-user folders (mode 0700, owned by the user, never a link), so no
 // other user can plant or read the files the program writes there.

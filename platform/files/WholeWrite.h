@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Writing a whole buffer through a call that may take only part of it, or be
 // interrupted by a signal before it takes anything.

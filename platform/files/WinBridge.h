@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The shell's special places and their icons, by their codes
 // (platform/files/SpecialPlace.h). Every code has an icon, from the icon

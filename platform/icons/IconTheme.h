@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // An icon theme laid out as the icon theme specification has it: the folders
 // its index.theme describes, its parents, and which file of an icon suits a

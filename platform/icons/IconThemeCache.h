@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The index GTK's gtk-update-icon-cache writes into a theme's folder
 // (icon-theme.cache): for each icon name, the theme's folders that hold it and

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A theme icon drawn at each size from the file the theme holds for that
 // size, chosen by the icon theme's own rules.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The desktop's settings as its settings daemon publishes them on the X
 // display (the XSETTINGS protocol): the icon theme the user chose, among

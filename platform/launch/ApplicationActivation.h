@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Starting a D-Bus activatable application the way the desktop does: its
 // org.freedesktop.Application interface on the session bus.

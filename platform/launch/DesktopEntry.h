@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A .desktop file's [Desktop Entry] group: the keys that launching and icons
 // use, with the string escapes (\s \n \t \r \\) undone.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The Exec= value of a desktop entry turned into a command line, by its
 // quoting rules and field codes. No files or URLs are handed over, so %f %F

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A click on an item, carried out: the plan of ShellLaunch, the questions and
 // messages it calls for, D-Bus activation and the startup notification.

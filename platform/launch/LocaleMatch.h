@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Which of a localized key's variants (Name[de_AT], Name[de], Name) is the
 // user's, as desktop entries match them against the locale.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What starting an item means, the way the desktop sees it: a program runs
 // detached in its own folder, a .desktop entry launches the application it

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Whether a file runs as a program or opens as a document. The mode bit alone
 // does not say: every file on FAT or NTFS media carries it.

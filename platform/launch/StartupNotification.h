@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The desktop's startup notification on the X display: announcing a launch
 // lets the window manager hand focus to the new window and show progress.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The listening end of the command socket (see CommandSocket.h). It obeys
 // only the bar's words, and only from a process of the same user: the

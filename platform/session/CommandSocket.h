@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The bar's command socket: a local socket in the private runtime folder, one
 // per user and display, through which a key bound by the desktop asks the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A global shortcut through the desktop portal
 // (org.freedesktop.portal.GlobalShortcuts on the session bus): in a Wayland

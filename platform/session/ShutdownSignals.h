@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Ending the program from outside: SIGTERM, SIGINT, SIGHUP and the end of the
 // desktop session all run one handler on the user-interface thread, so the

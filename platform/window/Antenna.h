@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The message watcher: told which window to watch (dispatch 2) and which
 // messages to trap (dispatch 1), it raises OnTrap once for each such message

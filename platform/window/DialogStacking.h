@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Dialogs over the bar. The bar, the group window and the tip bypass the
 // window manager, and such windows stand above every window it manages; a

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Files dropped on a window from the desktop's file manager. A window that
 // accepts files receives WM_DROPFILES with a drop handle in wParam; the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Global hotkeys: a key combination that reaches a window as WM_HOTKEY (with
 // the hotkey's identifier in wParam) whichever program has the focus.

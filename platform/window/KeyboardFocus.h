@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The keyboard focus between this program and the others on the desktop: the
 // bar borrows the keyboard when it is clicked or called up, and gives it back

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The part of a monitor that panels leave free. Window managers publish one
 // work area for the whole desktop (_NET_WORKAREA), which Qt ignores once

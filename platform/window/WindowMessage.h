@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Window messages the platform delivers to a window: a hotkey (786) or a
 // drop of files (563). An Antenna watching the window turns each into OnTrap.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Which Qt platform plugin the bar runs on. The bar places an
 // override-redirect strip at a screen edge and grabs a key on the root

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What every X11 part of the platform layer starts from: Qt's own connection
 // to the X server, replies that free themselves, atoms by name.

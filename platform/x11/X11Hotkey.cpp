@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Global hotkeys on X11: a passive grab of the key on the root window, once
 // for each combination of the lock modifiers (Caps Lock, Num Lock) that may be
 // on, and a native event filter that turns the key press into WM_HOTKEY.

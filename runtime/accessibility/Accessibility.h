@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What assistive technologies (screen readers, voice control, test tools)
 // see of the runtime's forms and controls: roles, names, states and the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A runtime form or control as assistive technologies see it: the role it was
 // made with, its caption as its name, only the controls that mean something

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // One tab of a tab control, for assistive technologies: a page tab named by
 // its caption, selected while it is the current one; its press action (or

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // In-process components: objects with a fixed class id, a fixed id of their
 // default interface and a ProgID ("library.Class"), reference counted, made

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A check box. Value is 0 (unchecked) or 1 (checked); every change of Value,
 // by the user or by the program, raises Click.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A drop-down combo box with editable text. Click is raised when the user
 // picks an entry of the list (the text then holds the entry).

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What every control of a form has: a place in twips, a Tag, visibility,
 // z-order and the mouse and drag events its form handles. Concrete controls

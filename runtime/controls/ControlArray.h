@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A control array: elements addressed by index, loaded and unloaded at run
 // time. The owning form supplies the factory that creates and wires an element.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // An image control: shows a picture at its top-left corner; BorderStyle 1
 // draws a single-line frame around it.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // An axis-aligned line control from (X1, Y1) to (X2, Y2), one pixel wide.
 // Like a drawn line it covers its start point but not its end point.

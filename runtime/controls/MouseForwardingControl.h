@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A control the runtime draws itself, with no Qt control beneath to take the
 // mouse: every press, move and release over it goes to its form's handlers.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // An option button. The option buttons sharing a container (form, picture
 // box) form one group: selecting one clears the others. Selecting a button,

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A rectangle shape: a one-pixel border, transparent inside; mouse events
 // pass through it to whatever lies beneath.

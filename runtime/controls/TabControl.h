@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A tab control: Tabs captions laid out TabsPerRow to a row, the rows stacked
 // above a raised body. Rows stay where they are whichever tab is current.

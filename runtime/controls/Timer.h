@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A timer control: raises Tick every Interval milliseconds while Enabled.
 // An interval of 0 never ticks.

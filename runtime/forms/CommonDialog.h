@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The common dialog of a form: the file-open and colour pickers with the
 // settings they keep between calls. It has no window of its own.

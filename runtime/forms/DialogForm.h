@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A dialog window: fixed size, no minimize or maximize box, a default button
 // that Enter presses (unless another button has the focus), a cancel button

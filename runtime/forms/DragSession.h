@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A drag of one control inside the program: the pointer shows the control's
 // drag icon until the button is released, and the release raises DragDrop on

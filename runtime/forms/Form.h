@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A top-level window measured in twips, with the load/unload life cycle and
 // the form-level events the product's forms handle. A form keeps what is drawn

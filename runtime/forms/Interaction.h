@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The runtime's dialogs and screen facts: message boxes, the beep, the
 // pointer and the primary screen in twips.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A menu entry of a menu form: name, caption with its access key, enabled and
 // visible flags, sub-entries, and the Click it runs. A top-level entry is a

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Paces a loop that moves something on the screen step by step, so that each
 // step lasts a fixed time however fast the machine draws it. A step that took

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The settings file as text. Every line is kept as it was read, so comments,
 // blank lines, keys the program does not know, lines it cannot read and the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The per-user settings store: string values addressed by application,
 // section and key, kept in $XDG_CONFIG_HOME/<application>/settings.ini

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the About box tests share: a filled box, showing it through the
 // scripted platform, activating it, and mouse events sent to one widget.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Show with and without the fly-in: what the user sees at each repaint, the
 // order in which the contents arrive, and where the picture's frame ends up.
 

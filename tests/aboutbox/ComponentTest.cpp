@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The component as other hosts use it: the picture from the program folder,
 // and creation by ProgID or class id with late-bound properties.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The web page and e-mail links: their hover look, back to plain text when
 // the pointer leaves them, and what a click hands to the desktop.
 

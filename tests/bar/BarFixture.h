@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A bar loaded against the platform double, on a 1024 x 768 screen, with the
 // program folder pointing at the built program's folder.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The commands a key bound by the desktop sends (kestrel2 --show, --hide,
 // --toggle) reach the loaded bar through its socket.
 

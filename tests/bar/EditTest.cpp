@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Edit Mode on the bar: dragging buttons to new places, dropped files, the
 // item and background menus.
 

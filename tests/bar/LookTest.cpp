@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bar as it is drawn, in the system colours: a hovered title must stay
 // readable on the face, and the 3-D lines must stand out from it both ways.
 

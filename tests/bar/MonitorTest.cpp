@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bar on the primary of two monitors, the primary standing right of the
 // other one (two-monitors.json): the real platform services count from the
 // primary's corner, and nothing of the bar reaches the other monitor.

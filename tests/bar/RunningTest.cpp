@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Using the bar: clicking items in both modes, sliding in and parking, the
 // idle timer, the background's gestures, the hover frame and the title label.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A shutdown asked for while a message is up, at start or in the middle of a
 // re-layout: only what is known to be true reaches the file.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings readers: defaults of an empty store and the exact,
 // case-sensitive words each reader compares with.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Item tips: the delayed tip's wait, its placement and end, the immediate
 // tip, and the tip window itself. The timer is driven tick by tick.
 

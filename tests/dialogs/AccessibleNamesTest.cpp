@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every dialog and box as assistive technologies see it: a dialog named by
 // its caption, its labels read as text, and no control that takes the focus
 // without a name to speak.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every caption of every dialog and box fits the control that shows it, in
 // the font it is drawn in: word-wrapped labels have room for all their lines,
 // buttons, check boxes and options for their text, every tab for its caption

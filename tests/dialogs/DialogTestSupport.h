@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the dialog tests share: the form in a modal call, geometry in twips,
 // the focus chain, and whether anything was drawn on a picture box.

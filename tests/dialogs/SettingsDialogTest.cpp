@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings dialog against the real settings store and the scripted
 // platform: what it shows for the stored values, and what OK writes.
 

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The main menu of the real bar: a click on the title label pops it; About...
 # opens the About box, whose contents fly in (pictures at two moments); the
 # Tutorial entry shows the tutorial window.

@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Reads the running bar over AT-SPI as a screen reader would, and drives it
 # with its press actions and with keys (xdotool). Argument: the file a script
 # item appends to when it runs. Exits non-zero with the reason on a fault.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The bar for a screen reader: with Qt's accessibility bridge on and a
 # private accessibility bus, the real program's tree and events read over
 # AT-SPI (accessibility.py): the application's name, the bar and the group

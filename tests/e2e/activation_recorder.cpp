@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A stand-in for a D-Bus activatable application in the end-to-end tests:
 // owns the bus name given as its first argument on the session bus and, for
 // each call of org.freedesktop.Application.Activate, adds a line to the file

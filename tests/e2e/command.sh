@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The command a desktop binds to a key: kestrel2 --show, --hide and --toggle
 # reach the running bar, --show with no bar running starts one that slides
 # in, a bad option is refused, and other words on the socket change nothing.

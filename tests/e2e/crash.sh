@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Killing the program at random moments never damages its settings: after
 # every SIGKILL the file parses and holds the whole list, either as it was
 # written by hand (the old file) or as the program rewrote it (the new file).

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Dialogs stand above the bar: in Edit Mode, Item Property (from an item's
 # menu), the settings dialog (from the background's menu) and the notice
 # after it open over the bar, and the window manager offers none of them a

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A stand-in for the file manager in the end-to-end tests: a small window
 // that starts a real drag of the files named on its command line when the
 // mouse is pressed on it.

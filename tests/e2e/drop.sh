@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Files dragged from another program onto the real bar: in Edit Mode they
 # are added at the drop position (several in reverse order) and kept in the
 # stored list; in Exec Mode the bar says how to enter Edit Mode and adds

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The keyboard follows the user like a desktop tool's: with another program's
 # window focused, a click on the bar's grip gives the bar the keys (Right,
 # Right, Enter run its second item); Esc parks it and the other window has

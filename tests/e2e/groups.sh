@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Editing the real bar through its menus and using a group: in Edit Mode the
 # background's menu inserts a separator where the pointer was and a new
 # group named in the real group dialog; back in Exec Mode a click on the

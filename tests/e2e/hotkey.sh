@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Ctrl+Alt+A slides the parked bar in and gives it the keyboard; three idle
 # seconds later it parks again.
 source "$(dirname "$0")/x11-session.sh"

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Items show the icons the desktop shows: on a desktop whose Qt theme is a
 # fixed guess (XDG_CURRENT_DESKTOP=GNOME), the theme the settings daemon
 # names is used, and an entry whose icon lies only in /usr/share/pixmaps

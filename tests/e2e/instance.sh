@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # One bar per user and display, whatever the environment of the start:
 # - a second plain start is refused, says so in one line on stderr, writes
 #   nothing and slides the running bar in; so is a start without

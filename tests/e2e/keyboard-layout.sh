@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The hotkey follows the letter: after a switch to a French keyboard while the
 # bar runs, Ctrl+Alt with the key that now types "a" slides it in, and the
 # key that typed "a" before (it types "q" now) does not.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Items run as the desktop runs them: a document with the executable bit on
 # a tmpfs opens with the default handler; a terminal entry runs in the
 # user's terminal; an entry whose TryExec is missing runs nothing; a launcher

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Ten stored items: the real bar is a screen-wide strip 30 pixels thick,
 # parked at the right edge with 9 pixels showing at its stored Top, with or
 # without a window manager; slid in, it shows its items.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Two monitors side by side, the bar's (the primary) on the left: the second
 # one shows nothing of the bar, parked, slid in and parked again, nor of a
 # group window standing across the edge between them, nor of its tip.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Items on a disk that is not mounted when the bar starts keep their place
 # and run once the disk is mounted; unmounted again, a click runs nothing and
 # the bar carries on; the items stay stored as they were. The disk is a tmpfs

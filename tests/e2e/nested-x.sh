@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # For end-to-end tests that need monitors Xvfb cannot give: a nested X server
 # (Xephyr, with the given arguments: several heads, a screen that can change
 # size) shown inside a private Xvfb, with openbox on it unless NO_WM is set.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Drops the real bar cannot take whole: 80 files onto a row with room for
 # about 40 bring one message about the space, and those that fit are stored in
 # order; a file whose name is not UTF-8 is refused with a message, never

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A stored Top that leaves no part of the bar on the screen (-465 twips: the
 # 30-pixel bar ends a pixel above the top edge) brings the question at start;
 # Yes puts the bar back at the top edge, where it parks.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A panel at the bottom of the bar's monitor, the primary of two: a dialog
 # opened near the pointer low on the screen stays clear of the panel, on the
 # bar's monitor. Qt sees no panels once there are two monitors; the panel's

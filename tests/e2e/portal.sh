@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The desktop portal's global shortcut in a Wayland session, against a
 # stand-in portal on a private session bus: with no portal the bar starts as
 # before; declined, it binds nothing and says nothing; with one it binds

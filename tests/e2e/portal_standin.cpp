@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A stand-in for the desktop portal's global shortcuts on a private session
 // bus: it answers CreateSession and BindShortcuts as the portal does (through
 // Request objects' Response signals), writes each call as a line of the log

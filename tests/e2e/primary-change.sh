@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Another monitor made primary while the bar runs: the bar follows it, parks
 # at its right edge with the new monitor's width, and the monitor it left
 # shows nothing of it. A group window open at the moment closes, and no

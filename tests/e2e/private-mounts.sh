@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sourced first by the tests that mount file systems: runs the test again in
 # a private mount namespace (as root, or through an unprivileged user
 # namespace), so that its mounts are its own and end with it. Skips the test

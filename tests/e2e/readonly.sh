@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A settings file, or a whole settings folder, that the program cannot write:
 # the real bar starts with the stored items, slides in, runs an item, and ends
 # on SIGTERM without a crash, leaving the file as it was. Read-only bind

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The bar's monitor changes size while the bar runs: it lays itself out for
 # the new size and parks at its new edge, and items the smaller screen has
 # no room for are kept (after the notice that says so): back at the old

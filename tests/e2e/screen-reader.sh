@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The bar with a screen reader: Orca itself runs on a private accessibility
 # bus, and its debug log records what it would speak (no synthesizer is
 # needed). Ctrl+Alt+A then Right makes it say the first item's name; in the

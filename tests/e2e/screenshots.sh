@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The dialogs and boxes of the libraries on a real X server: each is shown
 # the way the program shows it and photographed (the pictures under
 # docs/screenshots are made the same way). Each picture must show a window

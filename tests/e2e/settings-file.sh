@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The settings file where and as the user keeps it, written by the real bar
 # after a drop:
 # - a symbolic link into a dotfiles folder stays a link, and the file it

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # SIGTERM, SIGINT or SIGHUP at a moment a window waits for the user: the
 # first-run tour, a message at start, the missing-library message, the
 # settings dialog, the message after it turns the bar, the item dialog, the

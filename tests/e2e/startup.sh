@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The real program on a real X server: it parks at the right edge, a second
 # instance ends without touching the settings, and SIGTERM writes the state.
 source "$(dirname "$0")/x11-session.sh"

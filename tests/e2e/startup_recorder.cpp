@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Listens on the root window of $DISPLAY as a desktop's launch feedback
 // would, and writes every startup notification message it receives to the
 // file named as its argument, one a line ("new: ID=... NAME=..."). Creates

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Everyday use of the real bar: a click on the parked grip slides it in; a
 # click on an item runs it and parks the bar, with Shift the bar stays;
 # resting on an item shows its tip near the pointer; from the keyboard,

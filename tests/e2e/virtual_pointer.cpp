@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A pointer for tests in a wlroots compositor: creates a virtual pointer on
 // the default seat (which gives the seat its pointer) and, for each line
 // "X Y" read from standard input, moves it there on a WIDTH x HEIGHT output.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The bar in a Wayland session (headless sway with Xwayland, qt6-wayland
 # installed): it runs on Xwayland as the parked strip at the right edge; the
 # key bound in sway to "kestrel2 --show" slides it in while a native Wayland

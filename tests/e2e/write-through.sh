@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # What the user changes on the real bar is in the settings file at once,
 # whatever ends the bar afterwards:
 # - a dropped file, and the place the bar was dragged to, are stored before a

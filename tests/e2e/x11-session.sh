@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by the end-to-end tests: a private X server with a window manager,
 # a private settings folder, and helpers to drive and inspect the real bar.
 # Source it; it sets DISPLAY, XDG_CONFIG_HOME, XDG_RUNTIME_DIR and E2E_TMP.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The group window: opening and closing through the bar's hidden buttons,
 // its place and size, its row in the store, running its items, its mouse,
 // drags, drops and keys, and the bar's idle timer closing it.

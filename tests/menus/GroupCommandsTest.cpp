@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The commands of the group window's menus: new items and separators at the
 // insertion point, the window's length after each change, deleting, item
 // properties, and a full row.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The commands of the bar's item and background menus: where new items,
 // separators and groups land, what Cancel and an unchanged OK leave, group
 // renames and their copies, deleting, the settings entry, GetBetween.

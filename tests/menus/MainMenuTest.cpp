@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main menu's commands: files, tutorial, About box, web, mail and Exit.
 
 #include "tests/bar/BarFixture.h"

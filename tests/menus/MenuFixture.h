@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The bar and its group window in Edit Mode, with scripted answers for the
 // item and group property dialogs the menu commands show.

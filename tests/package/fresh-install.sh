@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package on a fresh Debian 12: a minimal system made with
 # debootstrap installs the package that package.sh built with
 # dpkg-buildpackage, with apt-get, which brings every dependency,

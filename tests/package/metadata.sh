@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # What a distribution checks besides the package itself: the AppStream
 # metainfo validates and names this version's release, both desktop entries
 # validate, the manual page renders without a warning, and every file of the

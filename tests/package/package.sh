@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a scratch prefix and checks the layout, builds the
 # Debian package from the source as a distribution would (dpkg-buildpackage)
 # and checks its files, its dependencies and lintian's verdict, then unpacks

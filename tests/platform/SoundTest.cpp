@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Sound is opened only when a sound plays, so a bar without one never maps
 // the sound library and its codecs.
 

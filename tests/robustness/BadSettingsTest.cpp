@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bar started from settings files that are damaged, unwritable or full
 // of absurd values: it starts, stays within its capacity and loses nothing.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Items whose targets are away at start (an unmounted disk, say) keep their
 // place and run once the target is back.
 

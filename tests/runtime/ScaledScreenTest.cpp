@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Dialogs on a screen scaled to twice the pixels (run with QT_SCALE_FACTOR=2):
 // the MS Sans Serif file holds bitmaps at three sizes only, which a scaled
 // screen draws at the wrong size, so a face that scales stands in for it.

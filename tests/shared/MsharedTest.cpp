@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Placement next to the pointer and the panel metrics, on a scripted 1024 x
 // 768 screen (15360 x 11520 twips).
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The library as a host without its headers sees it: created by ProgID or
 // class id through the exported factory, used late bound.
 

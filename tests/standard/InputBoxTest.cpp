@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The input box: the prompt's re-layout, the text's selection and what OK,
 // Cancel, Esc and the close box leave in Text. All objects share one form, so
 // each test sets what it relies on.

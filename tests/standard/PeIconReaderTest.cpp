@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The icon reader on executables built here: which icon it takes, and that
 // no damaged image makes it read outside the bytes it was given (this program
 // runs under the address and undefined-behaviour sanitizers).

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The plain About box: its texts, the copyright prefix, and the icon taken
 // from an icon file or drawn from a program.
 

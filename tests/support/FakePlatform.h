@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The scripted platform double: records what the program asks of the desktop
 // and answers from a script (message box answers, menu choices, what a modal

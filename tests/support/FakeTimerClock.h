@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A clock for rt::Timer that tests advance by hand: every running timer ticks
 // at its effective interval, in time order, as the clock passes its due times.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every test program runs on Qt's offscreen platform with its own settings,
 // runtime and temporary folders and display name, so nothing a test does reaches the user's
 // files or those of a test running beside it, and finds the program folder in

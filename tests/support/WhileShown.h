@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A dialog worked while it is up: the scripted platform runs `act` on the
 // form while Show holds it up modally, then lets it close.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The tutorial file reader: what a good file gives, and that anything else,
 // however broken or large, gives no pages and never hangs or crashes.
 

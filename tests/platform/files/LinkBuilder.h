@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Writes shell-link (.lnk) files byte by byte, so the reader meets the same
 // layouts other systems produce: header, item ID list, link info with ANSI and

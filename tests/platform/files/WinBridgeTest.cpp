@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/files/WinBridge.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/ScopedEnv.h"

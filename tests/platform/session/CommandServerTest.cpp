@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The command socket: which words reach the bar, from whom, and where the
 // socket lies; and which Qt platform the program runs on.
 

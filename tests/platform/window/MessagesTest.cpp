@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Window messages reaching a watched window: the hotkey and dropped files,
 // their drop handles, and the private folders the program writes into.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Panels on a desktop of two monitors side by side, 1280x800 on the left and
 // 1024x768 on the right (the root is 2304x800): each strut takes room only
 // from the monitor it stands on.

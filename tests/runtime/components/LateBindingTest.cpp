@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Late binding as every component gets it from its meta-object: names in any
 // case, values converted to the declared types, and nothing else reachable.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A component with one member of each kind late binding knows, and one that
 // throws. moc reads it here, in a header: a test file that included its own

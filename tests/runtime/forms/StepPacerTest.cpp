@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Pacing of step loops on a clock the test moves: the work of a step and the
 // pacer's waits both advance it.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings file format: hand-written values read as written, files of the
 // first format read as that store wrote them, and saves leave every other
 // line as it was.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings store against real files. What another process reads is checked
 // through settings_probe, since QSettings keeps what it has read in memory.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kestrel 98 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Uses the settings store from a process of its own, so that tests see what
 // the file holds rather than what their own process keeps in memory.
 //
