@@ -36,7 +36,7 @@ void tell(const QString& path, int error, bool ending)
     rt::MsgBox(QStringLiteral("%1 could not save your change to \"%2\": %3.\n\nThe change is kept while the bar "
                               "runs, and saved as soon as the file can be written again.")
                    .arg(mMain::ProductName, path, reason),
-               rt::vbOKOnly + rt::vbExclamation, mMain::ProductName);
+               rt::vbOKOnly | rt::vbExclamation, mMain::ProductName);
 }
 
 }  // namespace SaveFailure
