@@ -6,6 +6,7 @@
 // and "Close".
 
 #include "tutorview/TutorialWindow.h"
+#include "tests/support/AccessibleFaults.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -50,6 +51,12 @@ TEST_F(TutorialWindowPaging, OpensOnTheFirstPage)
     EXPECT_EQ(label("pageNumber"), QStringLiteral("Page 1 of 3"));
     EXPECT_FALSE(button("backButton")->isEnabled());
     EXPECT_TRUE(button("nextButton")->isEnabled());
+}
+
+TEST_F(TutorialWindowPaging, IsADialogAScreenReaderCanRead)
+{
+    window.show();
+    EXPECT_EQ(accessibleFaultsOf(window), QStringList());
 }
 
 TEST_F(TutorialWindowPaging, NextAndBackTurnThePagesWithinTheirEnds)
