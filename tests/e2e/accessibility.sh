@@ -39,12 +39,7 @@ start_bar
 }
 
 # The settings stay where they were kept.
-kill -TERM "$BAR_PID"
-wait_until 10 bash -c "! kill -0 $BAR_PID 2>/dev/null" || fail "the bar did not end"
-status=0
-wait "$BAR_PID" 2>/dev/null || status=$?
-sanitizer_status "$status" "the bar read by assistive technologies"
-[ "$status" -eq 0 ] || fail "the bar ended with status $status: $(cat "$E2E_TMP/bar.log")"
+end_bar_cleanly "the bar read by assistive technologies"
 grep -q '^0=.*press.sh|Run the script$' "$SETTINGS" || fail "the items are no longer in $SETTINGS"
 [ ! -e "$XDG_CONFIG_HOME/Kestrel 98" ] || fail "a settings folder under the new name appeared"
 echo "PASS"

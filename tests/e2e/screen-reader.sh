@@ -90,10 +90,5 @@ echo "Tab in the settings: $(tr '\n' '|' <<<"$spoken")"
 xdotool key Escape
 wait_until 10 bash -c "! xdotool search --onlyvisible --name '^Kestrel 98 Property$' >/dev/null" ||
     fail "the settings dialog did not close"
-kill -TERM "$BAR_PID"
-wait_until 10 bash -c "! kill -0 $BAR_PID 2>/dev/null" || fail "the bar did not end"
-status=0
-wait "$BAR_PID" 2>/dev/null || status=$?
-sanitizer_status "$status" "the bar with Orca"
-[ "$status" -eq 0 ] || fail "the bar ended with status $status: $(cat "$E2E_TMP/bar.log")"
+end_bar_cleanly "the bar with Orca"
 echo "PASS"

@@ -117,6 +117,18 @@ start_bar() {
     wait_for_bar
 }
 
+# Ends the bar with SIGTERM, as the end of a session does: it must be gone
+# within 10 s with status 0 and no sanitizer report. The argument names the
+# bar in a failure message.
+end_bar_cleanly() {
+    kill -TERM "$BAR_PID"
+    wait_until 10 bash -c "! kill -0 $BAR_PID 2>/dev/null" || fail "SIGTERM did not end $1"
+    local status=0
+    wait "$BAR_PID" 2>/dev/null || status=$?
+    sanitizer_status "$status" "$1"
+    [ "$status" -eq 0 ] || fail "$1 ended with status $status: $(cat "$E2E_TMP/bar.log")"
+}
+
 # Starts the bar and checks that it parked at the given x.
 start_parked_bar() {
     start_bar
