@@ -58,10 +58,21 @@ void setAlarm(int milliseconds)
 // A write of the settings is let finish, however slow the disk: cut short,
 // the change it carries would be lost. Anything else that holds the process
 // up does not keep it.
+volatile sig_atomic_t gWaitedForWrite = 0;
+
 void endAfterGrace(int)
 {
     if (writeUnfinished()) {
+        gWaitedForWrite = 1;
         setAlarm(WriteCheckMilliseconds);
+        return;
+    }
+    // The rest of the ending was held up by the write; once the write is
+    // done it gets its grace time anew, so a slow write does not leave it
+    // none (nor a next write that was waiting for the first).
+    if (gWaitedForWrite) {
+        gWaitedForWrite = 0;
+        setAlarm(GraceMilliseconds);
         return;
     }
     static const char message[] = "the shutdown did not end the program in time; ending it now\n";
