@@ -55,6 +55,9 @@ sanitizer_status() {
 XVFB_LOG="$E2E_TMP/xvfb.log"
 start_x() {
     local width=${1:-1024} height=${2:-768}
+    # A second server in one test must not be taken for the first: the
+    # background job may empty the file only after the wait below looked.
+    rm -f "$E2E_TMP/display"
     Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp -noreset -audit 4 \
         3>"$E2E_TMP/display" 2>"$XVFB_LOG" &
     XVFB_PID=$!
