@@ -21,7 +21,7 @@ namespace platform {
 
 namespace {
 
-// In the order the specification tries them in each folder.
+// In the order icon look-ups on the desktop try them in each folder.
 const struct {
     const char* extension;
     IconThemeCache::Format format;
@@ -95,8 +95,8 @@ bool IconTheme::Folder::matchesSize(int iconSize, int iconScale) const
     return false;
 }
 
-// The specification's distance, except for Threshold folders: its text
-// measures those from MinSize and MaxSize (and squares the size on one side,
+// The desktop's usual size distance, except for Threshold folders: the
+// freedesktop.org rule measures those from MinSize and MaxSize (and squares the size on one side,
 // a slip), which makes the distance jump at the threshold's edges; measured
 // from the edges themselves it grows steadily away from the folder's range.
 int IconTheme::Folder::sizeDistance(int iconSize, int iconScale) const

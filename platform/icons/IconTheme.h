@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// An icon theme laid out as the icon theme specification has it: the folders
+// An icon theme as freedesktop.org's icon themes are laid out: the folders
 // its index.theme describes, its parents, and which file of an icon suits a
 // size best.
 

@@ -25,11 +25,7 @@ Speed=300
 0=$E2E_TMP/press.sh|Inside the group
 INI
 
-dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$E2E_TMP/bus" 2>"$E2E_TMP/bus.log" &
-PIDS+=($!)
-wait_until 10 test -s "$E2E_TMP/bus" || fail "the private session bus did not start"
-export DBUS_SESSION_BUS_ADDRESS
-DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$E2E_TMP/bus")
+start_session_bus
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 start_bar

@@ -84,10 +84,7 @@ Exec=$E2E_TMP/quiet.sh
 INI
 
 # A private session bus with a stand-in for the activatable application.
-dbus-daemon --session --nofork --print-address=3 3>"$E2E_TMP/bus" 2>"$E2E_TMP/bus.log" &
-PIDS+=($!)
-wait_until 10 test -s "$E2E_TMP/bus" || fail "no session bus"
-export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$E2E_TMP/bus")
+start_session_bus
 # It answers 8 seconds after it is called.
 "$TESTS_DIR/activation_recorder" org.example.K98Test "$E2E_TMP/activated" 8000 &
 PIDS+=($!)

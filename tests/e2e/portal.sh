@@ -19,11 +19,7 @@ Speed=300
 INI
 export XDG_SESSION_TYPE=wayland
 
-dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$E2E_TMP/bus" 2>"$E2E_TMP/bus.log" &
-PIDS+=($!)
-wait_until 10 test -s "$E2E_TMP/bus" || fail "the private session bus did not start"
-export DBUS_SESSION_BUS_ADDRESS
-DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$E2E_TMP/bus")
+start_session_bus
 portal() { dbus-send --session --print-reply --dest=org.freedesktop.portal.Desktop /org/freedesktop/portal/desktop "$@"; }
 
 stop_bar() {

@@ -18,11 +18,7 @@ Speed=300
 0=/usr|Read me
 INI
 
-dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$E2E_TMP/bus" 2>"$E2E_TMP/bus.log" &
-PIDS+=($!)
-wait_until 10 test -s "$E2E_TMP/bus" || fail "the private session bus did not start"
-export DBUS_SESSION_BUS_ADDRESS
-DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$E2E_TMP/bus")
+start_session_bus
 # Orca keeps its settings in the home folder: a private one.
 export HOME="$E2E_TMP/home"
 mkdir -p "$HOME"

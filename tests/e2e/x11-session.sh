@@ -132,6 +132,16 @@ end_bar_cleanly() {
     [ "$status" -eq 0 ] || fail "$1 ended with status $status: $(cat "$E2E_TMP/bar.log")"
 }
 
+# A private session bus for the program and the test, so that nothing of the
+# machine's own desktop answers; its address is exported.
+start_session_bus() {
+    dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$E2E_TMP/bus" 2>"$E2E_TMP/bus.log" &
+    PIDS+=($!)
+    wait_until 10 test -s "$E2E_TMP/bus" || fail "the private session bus did not start"
+    DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$E2E_TMP/bus")
+    export DBUS_SESSION_BUS_ADDRESS
+}
+
 # Starts the bar and checks that it parked at the given x.
 start_parked_bar() {
     start_bar
