@@ -8,7 +8,7 @@
 # stops what was started in pids when the script ends.
 work=$(mktemp -d /tmp/k98-bench.XXXXXX)
 pids=()
-trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; wait 2>/dev/null || true; rm -rf "$work"' EXIT
+trap '[ "$BASHPID" != "$$" ] || { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; wait 2>/dev/null || true; rm -rf "$work"; }' EXIT
 
 source "$(dirname "${BASH_SOURCE[0]}")/../tools/private-display.sh"
 start_private_display 1280x800

@@ -27,7 +27,7 @@ source "$source_dir/bench/homes.sh"
 k98_install_missing plank dbus dconf-gsettings-backend libglib2.0-bin "${K98_DISPLAY_PACKAGES[@]}"
 
 work=$(mktemp -d /tmp/k98-compare.XXXXXX)
-trap 'rm -rf "$work"' EXIT
+trap '[ "$BASHPID" != "$$" ] || rm -rf "$work"' EXIT
 make_kestrel_home "$work/kestrel-home" 30
 make_plank_home "$work/plank-home" 30
 plank_autohide='gsettings set net.launchpad.plank.dock.settings:/net/launchpad/plank/docks/dock1/ hide-mode auto'

@@ -17,7 +17,7 @@ kestrel="$build_dir/bin/kestrel2"
 [ -x "$kestrel" ] || { echo "build the program first: $kestrel" >&2; exit 2; }
 
 work=$(mktemp -d /tmp/k98-bench.XXXXXX)
-trap 'rm -rf "$work"' EXIT
+trap '[ "$BASHPID" != "$$" ] || rm -rf "$work"' EXIT
 
 source "$source_dir/bench/homes.sh"
 

@@ -24,7 +24,7 @@ fi
 
 work=$(mktemp -d /tmp/kestrel98-demo.XXXXXX)
 pids=()
-trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; wait 2>/dev/null || true' EXIT
+trap '[ "$BASHPID" != "$$" ] || { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; wait 2>/dev/null || true; }' EXIT
 
 source "$K98_SOURCE_DIR/tools/private-display.sh"
 start_private_display 1024x768

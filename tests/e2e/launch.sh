@@ -18,7 +18,7 @@ source "$(dirname "$0")/x11-session.sh"
 TESTS_DIR="$K98_BIN_DIR/../tests"
 
 shm=$(mktemp -d /dev/shm/k98-e2e.XXXXXX)
-trap 'rm -rf "$shm"; cleanup' EXIT
+trap 'if in_test_shell; then rm -rf "$shm"; cleanup; fi' EXIT
 start_x 1024 768
 
 # Scripts that record each run: the arguments as one line in NAME.ran, the

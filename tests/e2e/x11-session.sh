@@ -30,7 +30,12 @@ export UBSAN_OPTIONS="${UBSAN_OPTIONS:+$UBSAN_OPTIONS:}exitcode=$SANITIZER_STATU
 PIDS=()
 # Mount points to undo however the test ends; add each as it is mounted.
 MOUNTS=()
+# The shell forked for a background job runs this trap too when a signal
+# meets it before it has started its program (a test that ends the program
+# at once does that): only the test's own shell may clean up.
+in_test_shell() { [ "$BASHPID" = "$$" ]; }
 cleanup() {
+    in_test_shell || return 0
     for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
     local i

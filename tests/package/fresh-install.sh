@@ -22,6 +22,7 @@ source "$(dirname "$0")/../e2e/x11-session.sh"
 
 root=$(mktemp -d /tmp/k98-fresh.XXXXXX)
 remove_root() {
+    in_test_shell || return 0
     cleanup
     umount "$root/proc" 2>/dev/null || true
     rm -rf --one-file-system "$root"
