@@ -7,8 +7,8 @@
 
 #include "bar/frmMain.h"
 
+#include "core/DialogObject.h"
 #include "core/mMain.h"
-#include "dialogs/CSettingEx.h"
 #include "groups/frmGroup.h"
 #include "menus/MenuForm.h"
 #include "runtime/controls/CommandButton.h"
@@ -34,8 +34,10 @@ void frmMain::ShowPropertyBox()
     HideGroup();
     const bool wasHorizontal = mMain::IsHorizontal();
     {
-        ComPtr<kestrel98::CSettingEx> dialog(new kestrel98::CSettingEx);
-        dialog->Show();
+        const ComPtr<Component> dialog = createDialogObject(QStringLiteral("kestrel98.CSettingEx"));
+        if (!dialog)
+            return;
+        dialog->invoke(QStringLiteral("Show"));
     }
     if (mMain::EditMode) {
         Beep();

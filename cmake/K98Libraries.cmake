@@ -22,6 +22,13 @@ function(k98_add_library target type)
   add_library(${target} ${type} ${files})
 endfunction()
 
+# A look-up by class id loads each library of the program folder in turn and
+# lets go of those without the class; GCC's unique symbols (inline statics
+# such as Qt's meta-type names) would keep them mapped for good.
+function(k98_unloadable target)
+  target_compile_options(${target} PRIVATE $<$<CXX_COMPILER_ID:GNU>:-fno-gnu-unique>)
+endfunction()
+
 # An in-process component library: written against the runtime and the
 # dialogs' shared routines, it lands in the program folder, where the program
 # creates its classes late bound.
@@ -31,6 +38,7 @@ function(k98_add_component_library target folder)
   k98_add_library(${target} SHARED ${ARGN})
   k98_export_headers(${target} ${folder})
   target_link_libraries(${target} PUBLIC k98runtime PRIVATE k98shared k98platform Qt6::Widgets)
+  k98_unloadable(${target})
   # Installed into the program folder, beside the program.
   install(TARGETS ${target} LIBRARY DESTINATION ${K98_INSTALL_DIR})
 endfunction()

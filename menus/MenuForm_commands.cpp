@@ -8,11 +8,10 @@
 #include "menus/MenuForm.h"
 
 #include "bar/frmMain.h"
+#include "core/DialogObject.h"
 #include "core/mMain.h"
 #include "core/MWindow.h"
 #include "core/Stringbas.h"
-#include "dialogs/CGroup.h"
-#include "dialogs/CProperty.h"
 #include "groups/frmGroup.h"
 #include "runtime/controls/CommandButton.h"
 #include "runtime/forms/Interaction.h"
@@ -25,16 +24,21 @@ namespace {
 
 const QString kBlankGroup = QStringLiteral("group||:");
 
+const QString kItemDialog = QStringLiteral("kestrel98.CProperty");
+const QString kGroupDialog = QStringLiteral("kestrel98.CGroup");
+
 // Shows one of the property dialogs, filled with info unless that is empty,
-// and answers its result: "" after Cancel. The object lives only this long.
-template <typename Dialog>
-QString askDialog(const QString& info)
+// and answers its result: "" after Cancel, or when the dialog could not be
+// made. The object lives only this long.
+QString askDialog(const QString& progId, const QString& info)
 {
-    ComPtr<Dialog> dialog(new Dialog);
+    const ComPtr<Component> dialog = createDialogObject(progId);
+    if (!dialog)
+        return QString();
     if (!info.isEmpty())
-        dialog->setItemInfo(info);
-    dialog->Show();
-    return dialog->ItemInfo();
+        dialog->setProperty(QStringLiteral("ItemInfo"), info);
+    dialog->invoke(QStringLiteral("Show"));
+    return dialog->property(QStringLiteral("ItemInfo")).toString();
 }
 
 bool confirmDelete()
@@ -78,7 +82,7 @@ void refuseTakenGroupName(const QString& groupName)
 
 void MenuForm::NewItem()
 {
-    const QString result = askDialog<kestrel98::CProperty>(QString());
+    const QString result = askDialog(kItemDialog, QString());
     frmMain* bar = mMain::MainForm;
     if (result.isEmpty() || !bar)
         return;
@@ -90,7 +94,7 @@ void MenuForm::NewItem()
 
 void MenuForm::NewGroup()
 {
-    const QString result = askDialog<kestrel98::CGroup>(kBlankGroup);
+    const QString result = askDialog(kGroupDialog, kBlankGroup);
     frmMain* bar = mMain::MainForm;
     if (result.isEmpty() || result == kBlankGroup || !bar)
         return;
@@ -112,7 +116,7 @@ void MenuForm::NewSeparator()
 
 void MenuForm::NewItemGrp()
 {
-    const QString result = askDialog<kestrel98::CProperty>(QString());
+    const QString result = askDialog(kItemDialog, QString());
     frmGroup* group = mMain::GroupForm;
     if (result.isEmpty() || !group)
         return;
@@ -166,7 +170,7 @@ void MenuForm::editGroupProperties(int index)
 {
     frmMain* bar = mMain::MainForm;
     const QString tag = bar->ItemImg[index].Tag;
-    const QString result = askDialog<kestrel98::CGroup>(tag);
+    const QString result = askDialog(kGroupDialog, tag);
     if (result.isEmpty() || result == tag)
         return;
     const QString newName = GetBetween(result, QStringLiteral("|"), QStringLiteral("|:"));
@@ -201,7 +205,7 @@ void MenuForm::editItemProperties(int index)
 {
     frmMain* bar = mMain::MainForm;
     const QString tag = bar->ItemImg[index].Tag;
-    const QString result = askDialog<kestrel98::CProperty>(tag);
+    const QString result = askDialog(kItemDialog, tag);
     if (result.isEmpty() || result == tag)
         return;
     bar->ItemImg[index].Tag = result;
@@ -217,7 +221,7 @@ void MenuForm::mnuGrpProperty_Click()
     if (!group || !group->ItemImg.exists(index))
         return;
     const QString tag = group->ItemImg[index].Tag;
-    const QString result = askDialog<kestrel98::CProperty>(tag);
+    const QString result = askDialog(kItemDialog, tag);
     if (result.isEmpty() || result == tag)
         return;
     group->ItemImg[index].Tag = result;

@@ -7,13 +7,15 @@
 
 #include "menus/MenuForm.h"
 
-#include "aboutbox/CAboutBoxEx.h"
 #include "bar/frmMain.h"
+#include "core/DialogObject.h"
 #include "core/mMain.h"
 #include "core/ShellEx.h"
 #include "core/Tutorial.h"
 #include "runtime/forms/Interaction.h"
 #include "runtime/Twips.h"
+
+#include <utility>
 
 using namespace rt;
 
@@ -52,13 +54,19 @@ void MenuForm::mnuAbout_Click()
         MsgBox(QStringLiteral("kestrel2.lib not found."), vbExclamation, mMain::ProductName);
         return;
     }
-    ComPtr<glintbox::CAboutBoxEx> about(new glintbox::CAboutBoxEx);
-    about->setCaption(QStringLiteral("About ") + mMain::ProductName);
-    about->setPictureFile(picture);
-    about->setProgramName(mMain::ProductName);
-    about->setProgramVersion(QStringLiteral("Version ") + ProgramVersion);
-    about->setWebsite(ProductWebPage);
-    about->setEmail(SupportAddress);
-    about->setShowAnimation(true);
-    about->Show();
+    const ComPtr<Component> about = createDialogObject(QStringLiteral("glintbox.CAboutBoxEx"));
+    if (!about)
+        return;
+    const std::pair<const char*, QString> properties[] = {
+        {"Caption", QStringLiteral("About ") + mMain::ProductName},
+        {"PictureFile", picture},
+        {"ProgramName", mMain::ProductName},
+        {"ProgramVersion", QStringLiteral("Version ") + ProgramVersion},
+        {"Website", ProductWebPage},
+        {"Email", SupportAddress},
+    };
+    for (const auto& [name, value] : properties)
+        about->setProperty(QLatin1String(name), value);
+    about->setProperty(QStringLiteral("ShowAnimation"), true);
+    about->invoke(QStringLiteral("Show"));
 }

@@ -5,8 +5,10 @@
 #include "runtime/components/Component.h"
 
 #include <array>
+#include <dlfcn.h>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QLibrary>
 #include <QMetaMethod>
 #include <QMetaProperty>
@@ -125,20 +127,41 @@ QStringList componentFolders()
     return folders;
 }
 
-Component* createFrom(const QString& libraryPath, const QByteArray& id)
+bool isLoaded(const QString& libraryPath)
 {
+    void* handle = ::dlopen(QFile::encodeName(libraryPath).constData(), RTLD_LAZY | RTLD_NOLOAD);
+    if (handle)
+        ::dlclose(handle);
+    return handle != nullptr;
+}
+
+// Asks the library at that path for the object; why is set when the library
+// does not load. A library this call loaded that has no such class is let go
+// again: a look-up by class id asks every library in the folder, and none
+// should stay mapped for nothing.
+Component* createFrom(const QString& libraryPath, const QByteArray& id, QString& why)
+{
+    const bool loadedBefore = isLoaded(libraryPath);
     QLibrary library(libraryPath);
+    if (!library.load()) {
+        why = library.errorString();
+        return nullptr;
+    }
     auto create = reinterpret_cast<CreateInstanceFn>(library.resolve(CreateInstanceSymbol));
-    // The library stays loaded: objects it made are still alive.
-    return create ? create(id.constData()) : nullptr;
+    Component* made = create ? create(id.constData()) : nullptr;
+    // Otherwise the library stays loaded: the object it made is alive.
+    if (!made && !loadedBefore)
+        library.unload();
+    return made;
 }
 
 }  // namespace
 
-ComPtr<Component> CreateObject(const QString& classIdOrProgId)
+ComPtr<Component> CreateObject(const QString& classIdOrProgId, QString* why)
 {
     const QByteArray id = classIdOrProgId.toUtf8();
     const bool byProgId = !classIdOrProgId.startsWith(QLatin1Char('{'));
+    QString failure;
     for (const QString& folder : componentFolders()) {
         QDir dir(folder);
         QStringList candidates;
@@ -151,10 +174,12 @@ ComPtr<Component> CreateObject(const QString& classIdOrProgId)
         for (const QString& name : candidates) {
             if (!dir.exists(name))
                 continue;
-            if (Component* object = createFrom(dir.filePath(name), id))
+            if (Component* object = createFrom(dir.filePath(name), id, failure))
                 return ComPtr<Component>(object);
         }
     }
+    if (why)
+        *why = failure.isEmpty() ? QStringLiteral("No component library offers %1.").arg(classIdOrProgId) : failure;
     return {};
 }
 

@@ -144,8 +144,10 @@ Component* createNamed(const char* classIdOrProgId) noexcept
 
 // Creates an object by ProgID ("kestrel98.CProperty") or class id
 // ("{...}"). The library is looked up in the program folder (the folder of the
-// running executable) and in the folders of K98_COMPONENT_PATH.
-ComPtr<Component> CreateObject(const QString& classIdOrProgId);
+// running executable) and in the folders of K98_COMPONENT_PATH, and loaded at
+// the first creation; later ones reuse it. When nothing is made, why is set
+// (a library that would not load says so in the loader's words).
+ComPtr<Component> CreateObject(const QString& classIdOrProgId, QString* why = nullptr);
 
 }  // namespace rt
 

@@ -8,6 +8,7 @@
 # menu), the settings dialog (from the background's menu) and the notice
 # after it open over the bar, and the window manager offers none of them a
 # minimize or maximize. Under openbox, or the window manager E2E_WM names.
+# The dialogs' library is loaded only when the first of them opens.
 source "$(dirname "$0")/x11-session.sh"
 start_x 1024 768
 write_settings_after_tour <<'INI'
@@ -80,6 +81,7 @@ check_dialog() {
     echo "$what stands above the bar, with no minimize or maximize"
 }
 
+[ -z "$(loaded_dialog_libraries)" ] || fail "the parked bar has loaded $(loaded_dialog_libraries)"
 xdotool mousemove 500 600
 slide_in_with_hotkey || fail "the hotkey did not slide the bar in"
 # Buttons: the item, then the mode button; the pointer stays on the bar.
@@ -91,6 +93,7 @@ sleep 0.5
 xdotool key Up Return
 dialog=$(wait_for_dialog '^Item Property$')
 check_dialog "$dialog" "Item Property"
+[ "$(loaded_dialog_libraries)" = "libkestrel98.so " ] || fail "with Item Property open: $(loaded_dialog_libraries)"
 xdotool key Escape
 wait_until 5 bash -c "! xdotool search --onlyvisible --name '^Item Property$' >/dev/null" || fail "Item Property did not close"
 

@@ -125,6 +125,11 @@ start_bar() {
     wait_for_bar
 }
 
+# The dialog libraries the running bar has loaded, by name, on one line.
+loaded_dialog_libraries() {
+    grep -oE 'lib(kestrel98|glintbox|plainbox|tutorview)\.so' "/proc/$BAR_PID/maps" | sort -u | tr '\n' ' ' || true
+}
+
 # Ends the bar with SIGTERM, as the end of a session does: it must be gone
 # within 10 s with status 0 and no sanitizer report. The argument names the
 # bar in a failure message.

@@ -10,6 +10,7 @@
 
 #include "menus/MenuForm.h"
 #include "runtime/forms/Interaction.h"
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/TestFiles.h"
 
 #include <QTemporaryDir>
@@ -273,6 +274,27 @@ TEST_F(ItemCommands, TheBackgroundsPropertyEntryOpensTheSettingsAppliedOnLeaving
     EXPECT_FALSE(mMain::EditMode);
     EXPECT_FALSE(mMain::SettingsPending);
     EXPECT_EQ(mMain::Speed, 1000);
+}
+
+TEST_F(ItemCommands, ADialogLibraryThatWillNotLoadIsToldAndTheCommandDoesNothing)
+{
+    storeItems({QStringLiteral("/bin|b0")});
+    loadInEditMode();
+    QTemporaryDir broken;
+    ASSERT_TRUE(writeFile(broken.filePath(QStringLiteral("libkestrel98.so")), "not a library"));
+    const ScopedEnv onlyBroken("K98_COMPONENT_PATH", broken.path().toLocal8Bit());
+    const QStringList before = barTags();
+    onButton(bar->ItemImg[0], 5, QStringLiteral("mnuProperty"));
+    onBarBackground(600, QStringLiteral("mnuFormProperty"));
+
+    EXPECT_EQ(barTags(), before);
+    EXPECT_TRUE(fake.modalWindows.isEmpty());
+    ASSERT_EQ(fake.messageBoxes.size(), 2);
+    EXPECT_TRUE(
+        fake.messageBoxes[0].prompt.startsWith(QStringLiteral("The dialog kestrel98.CProperty cannot be opened.")));
+    EXPECT_TRUE(fake.messageBoxes[0].prompt.contains(QStringLiteral("libkestrel98.so")));
+    EXPECT_TRUE(
+        fake.messageBoxes[1].prompt.startsWith(QStringLiteral("The dialog kestrel98.CSettingEx cannot be opened.")));
 }
 
 TEST(GetBetween, FindsTheTextBetweenTheFirstBeforeAndTheNextAfterIgnoringCase)
