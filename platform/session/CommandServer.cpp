@@ -9,6 +9,7 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include <algorithm>
 #include <cerrno>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -21,6 +22,10 @@ namespace {
 
 // The longest word and its newline; a peer that sends more is cut off.
 constexpr qsizetype kLongestLine = 8;
+// What one read takes in. Bytes past the longest line are read and dropped,
+// so a peer cut off for a long line sees the end of the connection rather
+// than a reset for what it sent.
+constexpr size_t kReadBytes = 512;
 // A peer that connects and says nothing is not kept waiting for.
 constexpr int kSilenceMs = 2000;
 // Peers connected but not yet accepted; a bar that is stopped or hung
@@ -51,12 +56,12 @@ public:
 private:
     void read()
     {
-        char bytes[kLongestLine];
-        const ssize_t count = ::recv(mSocket, bytes, size_t(kLongestLine - mLine.size()), 0);
+        char bytes[kReadBytes];
+        const ssize_t count = ::recv(mSocket, bytes, sizeof(bytes), 0);
         if (count < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR))
             return;
         if (count > 0)
-            mLine.append(bytes, count);
+            mLine.append(bytes, std::min(qsizetype(count), kLongestLine - mLine.size()));
         const qsizetype newline = mLine.indexOf('\n');
         if (count > 0 && newline < 0 && mLine.size() < kLongestLine)
             return;
