@@ -13,8 +13,7 @@
 
 #include <functional>
 
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 
 namespace platform {
 
@@ -25,8 +24,10 @@ public:
     ~CommandServer() override;
 
     // Listens at path, replacing a socket a killed bar left behind (only the
-    // holder of the single-instance lock calls this). False when it cannot.
+    // holder of the single-instance lock calls this). The socket file is
+    // the user's alone. False when it cannot.
     bool listen(const QString& path);
+    // Stops listening, hangs up on the peers and removes the socket file.
     void close();
 
     // Raised with "show", "hide" or "toggle".
@@ -34,9 +35,12 @@ public:
 
 private:
     void accept();
-    void read(QLocalSocket* socket);
 
-    QLocalServer* mServer = nullptr;
+    int mSocket = -1;
+    QByteArray mPath;
+    QSocketNotifier* mIncoming = nullptr;
+    // Parent of the peers not yet answered.
+    QObject mPeers;
 };
 
 // True when the process at the other end of a connected local socket runs

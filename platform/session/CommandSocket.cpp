@@ -55,14 +55,11 @@ bool sendWhole(int fd, const QByteArray& data)
 // refuses at once (EAGAIN). The connected socket, or -1 with errno set.
 int connectAndSend(const QString& path, const QByteArray& word)
 {
-    const QByteArray name = path.toLocal8Bit();
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    if (name.isEmpty() || size_t(name.size()) >= sizeof(address.sun_path)) {
+    sockaddr_un address;
+    if (!localSocketAddress(path, &address)) {
         errno = ENAMETOOLONG;
         return -1;
     }
-    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0)
         return -1;
@@ -77,6 +74,17 @@ int connectAndSend(const QString& path, const QByteArray& word)
 }
 
 }  // namespace
+
+bool localSocketAddress(const QString& path, sockaddr_un* address)
+{
+    const QByteArray name = path.toLocal8Bit();
+    *address = sockaddr_un{};
+    address->sun_family = AF_UNIX;
+    if (name.isEmpty() || size_t(name.size()) >= sizeof(address->sun_path))
+        return false;
+    std::memcpy(address->sun_path, name.constData(), size_t(name.size()));
+    return true;
+}
 
 bool isBarCommand(const QByteArray& word) { return word == "show" || word == "hide" || word == "toggle"; }
 

@@ -10,6 +10,8 @@
 #include <QByteArray>
 #include <QString>
 
+struct sockaddr_un;
+
 namespace platform {
 
 // "show", "hide" and "toggle": the only words the bar obeys.
@@ -21,6 +23,9 @@ QString displayTag();
 
 // Where the bar of this user on this display listens.
 QString commandSocketPath();
+
+// The socket address of path; false when the path does not fit in one.
+bool localSocketAddress(const QString& path, sockaddr_un* address);
 
 // Hands a word to the bar listening at path; false when none listens there.
 bool sendBarCommand(const QString& path, const QByteArray& word);

@@ -12,7 +12,6 @@
 #include "tests/support/ScopedEnv.h"
 
 #include <QFile>
-#include <QLocalSocket>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,6 +19,7 @@
 
 #include <cerrno>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -32,6 +32,7 @@ protected:
     {
         ASSERT_TRUE(folder.isValid());
         path = folder.filePath(QStringLiteral("bar.socket"));
+        ASSERT_TRUE(platform::localSocketAddress(path, &address));
         server.OnCommand = [this](const QByteArray& word) { received << word; };
         ASSERT_TRUE(server.listen(path));
     }
@@ -39,12 +40,21 @@ protected:
     // Sends raw bytes and waits until the server has hung up on them.
     void sendRaw(const QByteArray& bytes)
     {
-        QLocalSocket client;
-        client.connectToServer(path);
-        ASSERT_TRUE(client.waitForConnected(5000));
-        client.write(bytes);
-        client.flush();
-        EXPECT_TRUE(QTest::qWaitFor([&client] { return client.state() == QLocalSocket::UnconnectedState; }, 5000));
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+        ASSERT_EQ(::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)), 0);
+        ASSERT_EQ(::send(fd, bytes.constData(), size_t(bytes.size()), MSG_NOSIGNAL), bytes.size());
+        char byte;
+        ssize_t answer = -1;
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                answer = ::recv(fd, &byte, 1, 0);
+                return answer >= 0 || errno != EAGAIN;
+            },
+            5000))
+            << bytes.constData();
+        // What is cut off was read all the same: the peer sees the end, not a reset.
+        EXPECT_EQ(answer, 0) << bytes.constData();
+        ::close(fd);
     }
 
     bool receivedExactly(const QList<QByteArray>& words)
@@ -56,6 +66,7 @@ protected:
     QString path;
     platform::CommandServer server;
     QList<QByteArray> received;
+    sockaddr_un address{};
 };
 
 TEST_F(CommandSocketTest, OnlyTheThreeWordsArePassedOn)
@@ -65,7 +76,8 @@ TEST_F(CommandSocketTest, OnlyTheThreeWordsArePassedOn)
     EXPECT_TRUE(receivedExactly({"show", "hide", "toggle"}));
 
     received.clear();
-    for (const char* bytes : {"quit\n", "SHOW\n", "show \n", "\n", "showshowshowshow\n", "toggle-toggle-toggle"})
+    // The last one says nothing at all and is cut off all the same.
+    for (const char* bytes : {"quit\n", "SHOW\n", "show \n", "\n", "showshowshowshow\n", "toggle-toggle-toggle", ""})
         sendRaw(bytes);
     ASSERT_TRUE(platform::sendBarCommand(path, "hide"));
     EXPECT_TRUE(receivedExactly({"hide"}));
@@ -77,11 +89,7 @@ TEST_F(CommandSocketTest, ASocketLeftByAKilledBarIsReplaced)
     EXPECT_FALSE(platform::sendBarCommand(path, "show"));
     // A bound socket file that nobody listens on any more.
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray name = path.toLocal8Bit();
-    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
-    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+    ASSERT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)), 0);
     ::close(fd);
     ASSERT_TRUE(QFile::exists(path));
 
@@ -98,17 +106,13 @@ TEST_F(CommandSocketTest, AnotherUsersWordIsIgnored)
         GTEST_SKIP() << "needs root to speak as another user";
     ASSERT_EQ(::chmod(QFile::encodeName(folder.path()).constData(), 0755), 0);
     ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0777), 0);
-    const QByteArray name = QFile::encodeName(path);
     const pid_t child = ::fork();
     if (child == 0) {
         // Only async-signal-safe calls in the child of a threaded process.
         if (::setgid(65534) != 0 || ::setuid(65534) != 0)
             ::_exit(3);
         const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
-        if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0)
+        if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0)
             ::_exit(4);
         if (::write(fd, "show\n", 5) != 5)
             ::_exit(5);
@@ -126,6 +130,27 @@ TEST_F(CommandSocketTest, AnotherUsersWordIsIgnored)
 
     ASSERT_TRUE(platform::sendBarCommand(path, "hide"));
     EXPECT_TRUE(receivedExactly({"hide"}));
+}
+
+// Whatever the umask, no one but the user may connect; the file goes when
+// the server stops, and a path too long for a socket is refused.
+TEST_F(CommandSocketTest, TheSocketFileIsTheUsersAloneAndGoesWithTheServer)
+{
+    server.close();
+    const mode_t umask = ::umask(0);
+    const bool listening = server.listen(path);
+    ::umask(umask);
+    ASSERT_TRUE(listening);
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &status), 0);
+    EXPECT_TRUE(S_ISSOCK(status.st_mode));
+    EXPECT_EQ(status.st_mode & 07777, 0600u);
+
+    server.close();
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_FALSE(platform::sendBarCommand(path, "show"));
+
+    EXPECT_FALSE(server.listen(folder.filePath(QString(sizeof(sockaddr_un::sun_path), QLatin1Char('s')))));
 }
 
 TEST(CommandSocketPath, OnePerDisplayInThePrivateRuntimeFolder)
