@@ -16,8 +16,10 @@
 #include "runtime/Twips.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
+#include <malloc.h>
 #include <vector>
 
 namespace {
@@ -125,5 +127,9 @@ int main(int argc, char** argv)
         return 0;
     if (request.showOnceLoaded)
         bar->ShowFromKey();
+    // Loading read the icon theme, the settings and every item's picture
+    // through memory that is free again now; hand its pages back, or the
+    // parked bar would hold them for the rest of the session.
+    QTimer::singleShot(0, [] { ::malloc_trim(0); });
     return app.exec();
 }

@@ -6,6 +6,7 @@
 
 #include "platform/files/SpecialPlace.h"
 #include "platform/icons/FileIcons.h"
+#include "platform/icons/NamedIcon.h"
 #include "platform/Platform.h"
 
 #include <QDir>
@@ -249,7 +250,7 @@ QIcon specialIcon(int code)
     if (!item)
         return QIcon();
     platform::setupIconTheme();
-    const QIcon themed = QIcon::fromTheme(QLatin1String(item->themeName));
+    const QIcon themed = platform::themedIcon(QLatin1String(item->themeName));
     QIcon icon;
     for (const int size : {16, 32}) {
         QPixmap pixmap = themedPixmap(themed, size);
