@@ -24,7 +24,8 @@ QPixmap blankPicture(qreal dpr)
 
 QIcon firstIconOfFile(const QString& path)
 {
-    const QImage image = platform::loadGuardedImage(path);
+    // The program's icon library holds icon files.
+    const QImage image = platform::loadGuardedImage(path, "ico");
     return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
 }
 

@@ -6,9 +6,11 @@
 
 #include "platform/files/WholeWrite.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 
 #include <atomic>
 #include <cerrno>
@@ -86,15 +88,25 @@ FileContents readGuarded(const QString& path, qint64 sizeCap)
     return contents;
 }
 
-QImage loadGuardedImage(const QString& path)
+QImage loadGuardedImage(const QString& path, const char* format)
 {
     const FileContents contents = readGuarded(path);
     if (contents.status != FileContents::Read)
         return QImage();
-    // The format is guessed from the bytes, then from the name's suffix.
-    QImage image = QImage::fromData(contents.bytes);
+    const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
+    QImage image;
+    if (format || !suffix.isEmpty()) {
+        QBuffer buffer;
+        buffer.setData(contents.bytes);
+        QImageReader reader(&buffer, format ? QByteArray(format) : suffix);
+        // Only the one format's reader: Qt would otherwise load every plugin
+        // to ask each whether it knows better.
+        reader.setAutoDetectImageFormat(false);
+        image = reader.read();
+    }
+    // A name may lie about what the file holds.
     if (image.isNull())
-        image = QImage::fromData(contents.bytes, QFileInfo(path).suffix().toLatin1().constData());
+        image = QImage::fromData(contents.bytes);
     return image;
 }
 

@@ -32,8 +32,9 @@ constexpr qint64 PictureSizeCap = 64 * 1024 * 1024;
 FileContents readGuarded(const QString& path, qint64 sizeCap = PictureSizeCap);
 
 // A picture from a file; null when it is no regular file, too large or no
-// picture.
-QImage loadGuardedImage(const QString& path);
+// picture. The format is the one given, else the name's suffix says it, else
+// the bytes do; guessing from the bytes loads every image plugin there is.
+QImage loadGuardedImage(const QString& path, const char* format = nullptr);
 
 // Replaces the file whole or leaves it as it was. Returns 0, or the errno of
 // what stopped it: EACCES for a file its owner may not write, whatever the

@@ -30,24 +30,77 @@ const struct {
 // The themes' index files are small; a larger one is no index.
 constexpr qint64 kMaxIndexBytes = 1024 * 1024;
 
-using IniGroups = QHash<QString, QHash<QString, QString>>;
+// A folder's description in an index, as written; -1 where a key is absent.
+struct FolderKeys {
+    int size = -1;
+    int scale = -1;
+    int minSize = -1;
+    int maxSize = -1;
+    int threshold = -1;
+    QByteArray type;
+};
 
-IniGroups readIni(const QString& file)
+// What an index says: its [Icon Theme] group, and of every other group the
+// keys a folder's description uses. A theme such as hicolor describes
+// hundreds of folders, so lines are looked at in place, without copies.
+struct IndexFile {
+    QHash<QByteArray, QString> main;
+    QHash<QString, FolderKeys> folders;
+};
+
+int intOr(QByteArrayView text, int fallback)
 {
-    IniGroups groups;
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok ? value : fallback;
+}
+
+void takeFolderKey(FolderKeys& folder, QByteArrayView key, QByteArrayView value)
+{
+    if (key == "Size")
+        folder.size = intOr(value, -1);
+    else if (key == "Scale")
+        folder.scale = intOr(value, -1);
+    else if (key == "MinSize")
+        folder.minSize = intOr(value, -1);
+    else if (key == "MaxSize")
+        folder.maxSize = intOr(value, -1);
+    else if (key == "Threshold")
+        folder.threshold = intOr(value, -1);
+    else if (key == "Type")
+        folder.type = value.toByteArray();
+}
+
+IndexFile readIndex(const QString& file)
+{
+    IndexFile index;
     const FileContents contents = readGuarded(file, kMaxIndexBytes);
-    QString group;
-    for (const QString& rawLine : QString::fromUtf8(contents.bytes).split(QLatin1Char('\n'))) {
-        const QString line = rawLine.trimmed();
-        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
-            group = line.mid(1, line.size() - 2);
+    const QByteArrayView text(contents.bytes);
+    FolderKeys* folder = nullptr;
+    bool inMain = false;
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype end = text.indexOf('\n', start);
+        if (end < 0)
+            end = text.size();
+        const QByteArrayView line = text.sliced(start, end - start).trimmed();
+        start = end + 1;
+        if (line.startsWith('[') && line.endsWith(']')) {
+            const QString group = QString::fromUtf8(line.sliced(1, line.size() - 2));
+            inMain = group == QLatin1String("Icon Theme");
+            folder = inMain ? nullptr : &index.folders[group];
             continue;
         }
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        if (equals > 0 && !line.startsWith(QLatin1Char('#')))
-            groups[group].insert(line.left(equals).trimmed(), line.mid(equals + 1).trimmed());
+        const qsizetype equals = line.indexOf('=');
+        if (equals <= 0 || line.startsWith('#'))
+            continue;
+        const QByteArrayView key = line.first(equals).trimmed();
+        const QByteArrayView value = line.sliced(equals + 1).trimmed();
+        if (inMain)
+            index.main.insert(key.toByteArray(), QString::fromUtf8(value));
+        else if (folder)
+            takeFolderKey(*folder, key, value);
     }
-    return groups;
+    return index;
 }
 
 QStringList listValue(const QString& value)
@@ -58,13 +111,6 @@ QStringList listValue(const QString& value)
             items << item.trimmed();
     }
     return items;
-}
-
-int intValue(const QHash<QString, QString>& group, const char* key, int fallback)
-{
-    bool ok = false;
-    const int value = group.value(QLatin1String(key)).toInt(&ok);
-    return ok ? value : fallback;
 }
 
 // The names in a folder, read once: a theme has hundreds of folders, and
@@ -160,29 +206,27 @@ const IconTheme::Theme* IconTheme::theme(const QString& name) const
         const QString index = base + QLatin1Char('/') + name + QLatin1String("/index.theme");
         if (!QFileInfo(index).isFile())
             continue;
-        const IniGroups groups = readIni(index);
-        const QHash<QString, QString> main = groups.value(QStringLiteral("Icon Theme"));
+        const IndexFile file = readIndex(index);
         loaded = std::make_shared<Theme>();
         loaded->roots = roots;
-        loaded->parents = listValue(main.value(QStringLiteral("Inherits")));
-        QStringList paths = listValue(main.value(QStringLiteral("Directories")));
-        paths << listValue(main.value(QStringLiteral("ScaledDirectories")));
+        loaded->parents = listValue(file.main.value("Inherits"));
+        QStringList paths = listValue(file.main.value("Directories"));
+        paths << listValue(file.main.value("ScaledDirectories"));
         paths.removeDuplicates();
         for (const QString& path : paths) {
-            const QHash<QString, QString> group = groups.value(path);
+            const FolderKeys keys = file.folders.value(path);
             Folder folder;
             folder.path = path;
-            folder.size = intValue(group, "Size", 0);
+            folder.size = keys.size;
             if (folder.size <= 0)
                 continue;
-            folder.scale = intValue(group, "Scale", 1);
-            folder.minSize = intValue(group, "MinSize", folder.size);
-            folder.maxSize = intValue(group, "MaxSize", folder.size);
-            folder.threshold = intValue(group, "Threshold", 2);
-            const QString type = group.value(QStringLiteral("Type"));
-            if (type == QLatin1String("Fixed"))
+            folder.scale = keys.scale < 0 ? 1 : keys.scale;
+            folder.minSize = keys.minSize < 0 ? folder.size : keys.minSize;
+            folder.maxSize = keys.maxSize < 0 ? folder.size : keys.maxSize;
+            folder.threshold = keys.threshold < 0 ? 2 : keys.threshold;
+            if (keys.type == "Fixed")
                 folder.type = SizeType::Fixed;
-            else if (type == QLatin1String("Scalable"))
+            else if (keys.type == "Scalable")
                 folder.type = SizeType::Scalable;
             loaded->folders << folder;
         }
@@ -215,8 +259,14 @@ QString IconTheme::lookupIcon(const Theme& theme, const QString& iconName, int s
     int closestDistance = std::numeric_limits<int>::max();
     // What each root's index says of the name, asked once.
     QList<QHash<QString, quint16>> indexed;
-    for (const Root& root : theme.roots)
+    bool mayHoldIt = false;
+    for (const Root& root : theme.roots) {
         indexed << (root.cache ? root.cache->foldersHolding(iconName) : QHash<QString, quint16>());
+        mayHoldIt = mayHoldIt || !root.cache || !indexed.constLast().isEmpty();
+    }
+    // Every root's index says no: the theme's hundreds of folders need no look.
+    if (!mayHoldIt)
+        return QString();
     for (const Folder& folder : theme.folders) {
         for (qsizetype i = 0; i < theme.roots.size(); ++i) {
             const Root& root = theme.roots.at(i);
