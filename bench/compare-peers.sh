@@ -13,7 +13,8 @@
 # Usage: bench/compare-peers.sh [build-dir]     RUNS=5 by default
 set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
-build_dir=${1:-$source_dir/build}
+# Absolute, whatever folder the programs are run from.
+build_dir=$(cd "${1:-$source_dir/build}" && pwd)
 runs=${RUNS:-5}
 peer_bench=${PEER_BENCH:-$source_dir/../shared/tools/peer-bench.sh}
 kestrel="$build_dir/bin/kestrel2"

@@ -9,7 +9,8 @@
 # Usage: bench/dialog_first_open.sh [build-dir]   (default: build)
 set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
-build_dir=${1:-$source_dir/build}
+# Absolute, whatever folder the programs are run from.
+build_dir=$(cd "${1:-$source_dir/build}" && pwd)
 bench="$build_dir/bench/dialog_first_open"
 [ -x "$bench" ] || { echo "build first: $bench" >&2; exit 2; }
 source "$source_dir/bench/bench-display.sh"

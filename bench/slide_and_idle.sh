@@ -15,7 +15,8 @@
 # Usage: bench/slide_and_idle.sh [build-dir]
 set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
-build_dir=${1:-$source_dir/build}
+# Absolute, whatever folder the programs are run from.
+build_dir=$(cd "${1:-$source_dir/build}" && pwd)
 peer_bench=${PEER_BENCH:-$source_dir/../shared/tools/peer-bench.sh}
 kestrel="$build_dir/bin/kestrel2"
 source "$source_dir/bench/bench-display.sh"

@@ -12,7 +12,8 @@
 # Usage: bench/slide_speeds.sh [build-dir]
 set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
-build_dir=${1:-$source_dir/build}
+# Absolute, whatever folder the programs are run from.
+build_dir=$(cd "${1:-$source_dir/build}" && pwd)
 kestrel="$build_dir/bin/kestrel2"
 watch="$build_dir/bench/slide_watch"
 source "$source_dir/bench/bench-display.sh"

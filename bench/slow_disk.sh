@@ -13,7 +13,8 @@
 # Usage: bench/slow_disk.sh [build-dir]
 set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
-build_dir=${1:-$source_dir/build}
+# Absolute, whatever folder the programs are run from.
+build_dir=$(cd "${1:-$source_dir/build}" && pwd)
 kestrel="$build_dir/bin/kestrel2"
 [ -x "$kestrel" ] || { echo "build the program first: $kestrel" >&2; exit 2; }
 source "$source_dir/bench/bench-display.sh"
