@@ -87,7 +87,7 @@ row('PSS, 30 items, vs Plank', f"{pss['kestrel']:.1f} / {pss['plank']:.1f} MiB"
     f" = {pss['kestrel'] / pss['plank']:.2f}x", '<= 0.5x', pss['kestrel'] <= 0.5 * pss['plank'])
 row('PSS, 30 items, vs bare Qt window', f"{pss['kestrel']:.1f} / {pss['bare-qt']:.1f} MiB"
     f" = {pss['kestrel'] / pss['bare-qt']:.2f}x", '<= 1.15x', pss['kestrel'] <= 1.15 * pss['bare-qt'])
-for key, what in (('rss', 'RSS'), ('uss', 'private memory (USS)')):
+for key, what in (('rss', 'RSS'), ('uss', 'USS (private)')):
     figures = memory[key]
     print(f"{what + ', 30 items, vs bare Qt window':<40}{figures['kestrel']:.1f} / {figures['bare-qt']:.1f} MiB"
           f" = {figures['kestrel'] / figures['bare-qt']:.2f}x (Plank {figures['plank']:.1f} MiB)")
