@@ -150,7 +150,7 @@ field() { dpkg-deb -f "$DEB" "$1"; }
 [ -n "$(field Description)" ] || fail "no description"
 DEPENDS=$(field Depends)
 # What dpkg-shlibdeps finds, and what the program loads by itself.
-for package in libqt6widgets6 libqt6gui6 libqt6core6 libqt6dbus6 libqt6network6 libxcb1 libc6 libstdc++6 \
+for package in libqt6widgets6 libqt6gui6 libqt6core6 libqt6dbus6 libxcb1 libc6 libstdc++6 \
     xdg-utils libqt6svg6 libcanberra0 fonts-wine; do
     echo "$DEPENDS" | tr ',' '\n' | sed 's/^ *//; s/ *(.*//' | grep -qxF "$package" || fail "Depends lacks $package: $DEPENDS"
 done
