@@ -16,7 +16,7 @@
 
 namespace ShellEx {
 
-int SpecialCodeOf(const QString& name) { return platform::specialPlaceCode(name); }
+int SpecialCodeOf(const QString& name) { return platform::shellPlaceCode(name); }
 
 bool FileExists(const QString& path)
 {

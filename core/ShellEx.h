@@ -7,7 +7,7 @@
 // Every routine swallows its failures: an empty string, false or a null icon,
 // and nothing is shown to the user.
 
-#include "platform/files/SpecialPlace.h"
+#include "platform/files/ShellPlace.h"
 
 #include <cstdint>
 #include <QIcon>
@@ -18,7 +18,7 @@ class QWidget;
 namespace ShellEx {
 
 // The codes of the shell's special places.
-using enum platform::SpecialPlace;
+using enum platform::ShellPlace;
 
 // The code of one of the special places' names (exact case), or 0.
 int SpecialCodeOf(const QString& name);

@@ -5,7 +5,7 @@
 #include "dialogs/frmGroup.h"
 
 #include "platform/files/GuardedFile.h"
-#include "platform/files/SpecialPlace.h"
+#include "platform/files/ShellPlace.h"
 #include "runtime/forms/Interaction.h"
 #include "runtime/OleColor.h"
 #include "shared/ShellEx.h"

@@ -5,7 +5,7 @@
 #include "dialogs/frmProperty.h"
 
 #include "platform/files/ShellBridge.h"
-#include "platform/files/SpecialPlace.h"
+#include "platform/files/ShellPlace.h"
 #include "runtime/forms/Interaction.h"
 #include "runtime/OleColor.h"
 #include "shared/ShellEx.h"
@@ -23,7 +23,7 @@ int specialItemCode(const QString& name)
 {
     if (name == QLatin1String("Fonts Folder"))
         return platform::FontsFolder;
-    return platform::specialPlaceCode(name);
+    return platform::shellPlaceCode(name);
 }
 
 }  // namespace
@@ -97,7 +97,7 @@ void frmProperty::Form_Load()
 
 void frmProperty::AddItemsToCombo()
 {
-    for (const QString& item : platform::specialPlaceNames())
+    for (const QString& item : platform::shellPlaceNames())
         Text1.AddItem(item);
     // The first entry added becomes the current one; the box starts empty.
     Text1.setCurrentIndex(-1);
@@ -163,7 +163,7 @@ void frmProperty::cmdOK_Click()
     }
     // A listed special item needs no look-up; anything else must be known
     // to the shell.
-    if (!platform::specialPlaceCode(s) && shared::GetFileIcon(s).isNull()) {
+    if (!platform::shellPlaceCode(s) && shared::GetFileIcon(s).isNull()) {
         rt::Beep();
         rt::MsgBox(QStringLiteral("Specified file/directory/item does not exist. Enter a valid "
                                   "file/directory/item name. "),

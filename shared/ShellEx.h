@@ -15,7 +15,7 @@ class PictureBox;
 
 namespace shared {
 
-// The large icon of a special place (platform/files/SpecialPlace.h).
+// The large icon of a special place (platform/files/ShellPlace.h).
 QIcon GetSpecialIcon(int code);
 // The desktop's icon of a file, folder or drive; null when the path does not
 // exist.

@@ -4,7 +4,7 @@
 
 #include "platform/files/WinBridge.h"
 
-#include "platform/files/SpecialPlace.h"
+#include "platform/files/ShellPlace.h"
 #include "platform/icons/FileIcons.h"
 #include "platform/icons/NamedIcon.h"
 #include "platform/Platform.h"
@@ -22,7 +22,7 @@ namespace winbridge {
 
 namespace {
 
-using enum platform::SpecialPlace;
+using enum platform::ShellPlace;
 
 // A settings program's .desktop entry and the desktop it belongs to ("" for
 // any desktop).

@@ -4,7 +4,7 @@
 
 #pragma once
 // The shell's special places and their icons, by their codes
-// (platform/files/SpecialPlace.h). Every code has an icon, from the icon
+// (platform/files/ShellPlace.h). Every code has an icon, from the icon
 // theme or a built-in fallback.
 
 #include <QIcon>

@@ -11,7 +11,7 @@
 
 namespace platform {
 
-enum SpecialPlace : int {
+enum ShellPlace : int {
     RecycleBin = 1,
     ControlPanel = 2,
     DesktopFolder = 3,
@@ -25,9 +25,9 @@ enum SpecialPlace : int {
 
 // The names an item may stand for a place by, in the order the item property
 // dialog lists them.
-QStringList specialPlaceNames();
+QStringList shellPlaceNames();
 
 // The code of one of those names (exact case), or 0.
-int specialPlaceCode(const QString& name);
+int shellPlaceCode(const QString& name);
 
 }  // namespace platform

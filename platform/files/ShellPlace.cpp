@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/files/SpecialPlace.h"
+#include "platform/files/ShellPlace.h"
 
 namespace platform {
 
@@ -10,7 +10,7 @@ namespace {
 
 struct NamedPlace {
     const char* name;
-    SpecialPlace code;
+    ShellPlace code;
 };
 
 const NamedPlace kNamedPlaces[] = {
@@ -21,7 +21,7 @@ const NamedPlace kNamedPlaces[] = {
 
 }  // namespace
 
-QStringList specialPlaceNames()
+QStringList shellPlaceNames()
 {
     QStringList names;
     for (const NamedPlace& place : kNamedPlaces)
@@ -29,7 +29,7 @@ QStringList specialPlaceNames()
     return names;
 }
 
-int specialPlaceCode(const QString& name)
+int shellPlaceCode(const QString& name)
 {
     for (const NamedPlace& place : kNamedPlaces) {
         if (name == QLatin1String(place.name))
