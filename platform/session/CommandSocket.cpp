@@ -7,7 +7,7 @@
 #include "platform/files/TempFolder.h"
 #include "platform/files/WholeWrite.h"
 
-#include <QRegularExpression>
+#include <algorithm>
 
 #include <QDeadlineTimer>
 
@@ -27,12 +27,32 @@ constexpr int AnswerMilliseconds = 2000;
 
 }  // namespace
 
+namespace {
+
+bool allDigits(QStringView text)
+{
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+}
+
+// "host:1.0" becomes "host:1"; anything else stays as it is.
+void dropScreenNumber(QString& display)
+{
+    const qsizetype colon = display.lastIndexOf(QLatin1Char(':'));
+    const qsizetype dot = display.lastIndexOf(QLatin1Char('.'));
+    if (colon < 0 || dot < colon)
+        return;
+    const QStringView view(display);
+    if (allDigits(view.sliced(colon + 1, dot - colon - 1)) && allDigits(view.sliced(dot + 1)))
+        display.truncate(dot);
+}
+
+}  // namespace
+
 // Screen numbers name no other display: ":1" and ":1.0" both give "1".
 QString displayTag()
 {
     QString tag = qEnvironmentVariable("DISPLAY");
-    static const QRegularExpression screenNumber(QStringLiteral(":(\\d+)\\.\\d+$"));
-    tag.replace(screenNumber, QStringLiteral(":\\1"));
+    dropScreenNumber(tag);
     if (tag.startsWith(QLatin1Char(':')))
         tag.remove(0, 1);
     for (QChar& c : tag) {

@@ -161,6 +161,11 @@ TEST(CommandSocketPath, OnePerDisplayInThePrivateRuntimeFolder)
     EXPECT_TRUE(third.startsWith(platform::privateRuntimeFolder())) << third.toStdString();
     const ScopedEnv other("DISPLAY", ":4");
     EXPECT_NE(platform::commandSocketPath(), third);
+    for (const auto& [display, tag] :
+         {std::pair{"ws.lan:2.1", "ws.lan_2"}, {"ws.lan:2", "ws.lan_2"}, {":3.x", "3.x"}}) {
+        const ScopedEnv named("DISPLAY", display);
+        EXPECT_EQ(platform::displayTag(), QLatin1String(tag)) << display;
+    }
 }
 
 TEST(WindowSystem, X11UnlessTheUserChoseAnotherPlatformThanWayland)
