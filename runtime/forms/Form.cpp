@@ -21,7 +21,7 @@ namespace rt {
 
 Form::Form(QWidget* parent) : QWidget(parent)
 {
-    ensureSystemLook();
+    ensureSystemPalette();
     installAccessibility();
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -138,7 +138,8 @@ QImage& Form::canvas()
 
 void Form::Cls()
 {
-    canvas().fill(Qt::transparent);
+    // A clear canvas shows nothing: none at all spares a form-sized image.
+    mCanvas = QImage();
     update();
 }
 
