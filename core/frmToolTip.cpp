@@ -9,6 +9,7 @@
 #include "runtime/controls/Control.h"
 #include "runtime/forms/Interaction.h"
 #include "runtime/OleColor.h"
+#include "runtime/SystemLook.h"
 #include "runtime/Twips.h"
 
 #include <QFontDatabase>
@@ -40,8 +41,10 @@ frmToolTip::~frmToolTip()
 void frmToolTip::Form_Load()
 {
     Hide();
-    // The first of these families the system has; fontconfig substitutes a
-    // look-alike for each when none is installed by that name.
+    // The first of these families the system has, the program's own dialog
+    // faces included; fontconfig substitutes a look-alike for each when none
+    // is installed by that name.
+    rt::ensureDialogFonts();
     const QStringList installed = QFontDatabase::families();
     QString family = QStringLiteral("MS Sans Serif");
     for (const char* candidate : {"Tahoma", "Arial"}) {

@@ -106,13 +106,21 @@ QColor classicSystemColor(int index)
     }
 }
 
-void ensureSystemLook()
+void ensureSystemPalette()
 {
     static bool applied = false;
     if (applied || !qApp)
         return;
     applied = true;
     QApplication::setPalette(classicPalette());
+}
+
+void ensureDialogFonts()
+{
+    static bool installed = false;
+    if (installed || !qApp)
+        return;
+    installed = true;
     installDialogFonts();
 }
 

@@ -16,8 +16,13 @@ namespace rt {
 QColor classicSystemColor(int index);
 
 // Gives the application's palette the same colours, so Qt's own widgets
-// (buttons, text boxes) match the forms, and makes the dialog fonts
-// available. Runs once; every form calls it before it is drawn.
-void ensureSystemLook();
+// (buttons, text boxes) match the forms. Runs once; every form calls it
+// before it is drawn.
+void ensureSystemPalette();
+
+// Makes the dialog fonts available. Runs once; every font the forms choose
+// (pointFont) calls it first. It sets up the font database, the costliest
+// step of a start, which a parked bar that draws no text can put off.
+void ensureDialogFonts();
 
 }  // namespace rt

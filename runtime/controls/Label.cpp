@@ -5,6 +5,7 @@
 #include "runtime/controls/Label.h"
 
 #include "runtime/OleColor.h"
+#include "runtime/SystemLook.h"
 #include "runtime/Twips.h"
 
 #include <QFontMetrics>
@@ -16,6 +17,7 @@ namespace rt {
 
 QFont pointFont(const QString& family, double points, bool bold)
 {
+    ensureDialogFonts();
     QFont font(family);
     // Size in pixels so the layout in twips does not depend on the screen's dpi.
     font.setPixelSize(qRound(points * 96.0 / 72.0));
