@@ -16,6 +16,7 @@
 #include "menus/MenuForm.h"
 #include "platform/session/CommandSocket.h"
 #include "platform/session/SingleInstance.h"
+#include "platform/window/DisplaySync.h"
 #include "platform/window/DropFiles.h"
 #include "platform/window/Hotkey.h"
 #include "platform/window/ScreenChanges.h"
@@ -43,9 +44,6 @@ frmMain::frmMain(QWidget* parent) : ItemRowForm(parent)
     // managed window on the screen, and the bar parks with only its grip out.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::X11BypassWindowManagerHint);
     setWindowTitle(mMain::ProductName);
-    Label1.setCaption(QStringLiteral(" Kestrel 98 "));
-    Label1.setLabelFont(pointFont(QStringLiteral("Arial"), 9, true));
-    Label1.setAutoSize(true);
     Label1.setAccessibleDescription(QStringLiteral("Opens the main menu"));
     Timer1.setEnabled(false);
     Timer1.setInterval(1000);
@@ -110,18 +108,35 @@ void frmMain::Form_Load()
     CheckInstance();
     if (mEnded)
         return;
+    readSettings();
+    if (mEnded)
+        return;
+    showParkedGrip();
+    buildRow();
+    if (mEnded)
+        return;
 
-    if (!mMain::GroupForm)
-        new frmGroup;
-    mMain::GroupForm->Load();
-    mMain::GroupForm->Move(Screen::Width() + 900, Screen::Height() + 900);
-    if (!mMain::ToolTipForm)
-        new frmToolTip;
-    mMain::ToolTipForm->Load();
-    if (!mMain::Menus)
-        new MenuForm;
-    mMain::Menus->Load();
+    MWindow::SetTopMost(mMain::GroupForm);
+    MWindow::SetOwnerWindow(this, mMain::GroupForm, true);
+    MWindow::SetTopMost(mMain::ToolTipForm);
+    MWindow::SetOwnerWindow(mMain::GroupForm, mMain::ToolTipForm, true);
 
+    platform::DragAcceptFiles(this, true);
+    platform::RegisterHotKey(this, HotkeyId, platform::MOD_CONTROL | platform::MOD_ALT, 'A');
+    listenForCommands();
+    bindPortalShortcut();
+
+    Antenna1.dispatch(2, platform::Antenna::handleOf(this));
+    Antenna1.dispatch(1, platform::WM_DROPFILES);
+    Antenna1.dispatch(1, platform::WM_HOTKEY);
+
+    MTooltip::setOwnerWindows(this, mMain::GroupForm);
+    platform::watchScreenChanges(this, [this] { ScreenChanged(); });
+    ShowTutorial();
+}
+
+void frmMain::readSettings()
+{
     myLine1.setBorderColor(vb3DHighlight);
     myLine2.setBorderColor(vb3DHighlight);
     myShape1.setBorderColor(vbButtonShadow);
@@ -145,13 +160,16 @@ void frmMain::Form_Load()
     mMain::getAppearance();
     mMain::getSound();
     mMain::getGroupSetting();
+}
 
-    SetFormPosition();
-    if (mEnded)
-        return;
-    setBackground();
+// Parked, the bar shows its grip alone, which needs neither text nor items:
+// it goes on the screen, drawn, before the rest is built. The user's input
+// waits meanwhile, as it would for a bar not yet shown.
+void frmMain::showParkedGrip()
+{
+    fitToScreen();
+    parkAt(storedPosition());
     SetBorders();
-    SetLabels();
     Shape1.setBorderColor(BackColor());
 
     // Mapping the window once off-screen creates it before it is placed.
@@ -160,31 +178,38 @@ void frmMain::Form_Load()
     showHideFlicker(2);
     Show();
     Move(left, top);
+    MWindow::SetTopMost(this);
+    MWindow::SetOwnerWindow(MWindow::GetTrayWindow(), this, true);
+    repaint();
+    platform::syncDisplay();
+}
 
+// What the slid-in bar shows, and the windows it opens.
+void frmMain::buildRow()
+{
+    if (!mMain::GroupForm)
+        new frmGroup;
+    mMain::GroupForm->Load();
+    mMain::GroupForm->Move(Screen::Width() + 900, Screen::Height() + 900);
+    if (!mMain::ToolTipForm)
+        new frmToolTip;
+    mMain::ToolTipForm->Load();
+    if (!mMain::Menus)
+        new MenuForm;
+    mMain::Menus->Load();
+
+    Label1.setLabelFont(pointFont(QStringLiteral("Arial"), 9, true));
+    Label1.setAutoSize(true);
+    placeCaption();
+    RepositionItems();
+    WarnFormPosition();
+    if (mEnded)
+        return;
+    SetLabels();
     WarnFormPosition();
     if (mEnded)
         return;
     HideDashkeep();
-
-    MWindow::SetTopMost(this);
-    MWindow::SetOwnerWindow(MWindow::GetTrayWindow(), this, true);
-    MWindow::SetTopMost(mMain::GroupForm);
-    MWindow::SetOwnerWindow(this, mMain::GroupForm, true);
-    MWindow::SetTopMost(mMain::ToolTipForm);
-    MWindow::SetOwnerWindow(mMain::GroupForm, mMain::ToolTipForm, true);
-
-    platform::DragAcceptFiles(this, true);
-    platform::RegisterHotKey(this, HotkeyId, platform::MOD_CONTROL | platform::MOD_ALT, 'A');
-    listenForCommands();
-    bindPortalShortcut();
-
-    Antenna1.dispatch(2, platform::Antenna::handleOf(this));
-    Antenna1.dispatch(1, platform::WM_DROPFILES);
-    Antenna1.dispatch(1, platform::WM_HOTKEY);
-
-    MTooltip::setOwnerWindows(this, mMain::GroupForm);
-    platform::watchScreenChanges(this, [this] { ScreenChanged(); });
-    ShowTutorial();
 }
 
 void frmMain::CheckInstance()

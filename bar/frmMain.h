@@ -55,6 +55,12 @@ public:
 
     // Layout.
     void SetFormPosition();
+    // The strip along the whole screen edge, the caption at its far end.
+    void fitToScreen();
+    void placeCaption();
+    // The stored place across the screen edge, and parking there.
+    int32_t storedPosition() const;
+    void parkAt(int32_t position);
     void setMaskColor();
     void getLabelColor();
     void SetLabels();
@@ -136,6 +142,10 @@ private:
     bool inGripZone(float X, float Y) const;
     void EndProgram();
     void showHideFlicker(int times);
+    // Loading, in the order the parked bar needs it.
+    void readSettings();
+    void showParkedGrip();
+    void buildRow();
     void storePosition();
     void listenForCommands();
     void obeyCommand(const QByteArray& word);

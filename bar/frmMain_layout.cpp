@@ -19,7 +19,7 @@ namespace {
 
 // A stored position: a whole number of twips; text that is not a number, or
 // one beyond 32 bits, counts as 0.
-int32_t storedPosition(const QString& key)
+int32_t storedWholeNumber(const QString& key)
 {
     int64_t value = 0;
     if (!mMain::toWholeNumber(mMain::GetSetting(QStringLiteral("Setting"), key, QStringLiteral("0")), value))
@@ -68,27 +68,48 @@ void frmMain::SetFormPosition()
 {
     mPositionKnown = false;
     Move(Screen::Width() + 60, Screen::Height() + 60);
-    const bool horizontal = mMain::IsHorizontal();
-    if (horizontal) {
+    fitToScreen();
+    placeCaption();
+    const int32_t position = storedPosition();
+    RepositionItems();
+    parkAt(position);
+    WarnFormPosition();
+}
+
+void frmMain::fitToScreen()
+{
+    if (mMain::IsHorizontal())
         Move(Left(), Top(), Screen::Width(), 450);
+    else
+        Move(Left(), Top(), 450, Screen::Height());
+}
+
+void frmMain::placeCaption()
+{
+    if (mMain::IsHorizontal()) {
         Label1.setCaption(QStringLiteral(" Kestrel 98 "));
         Label1.Move(Width() - Label1.Width() - 150 + mMain::ItemOffset, Height() - 345);
     } else {
-        Move(Left(), Top(), 450, Screen::Height());
         Label1.setCaption(QStringLiteral("98"));
         Label1.Move(105, Height() - Label1.Height() - 180 + mMain::ItemOffset);
     }
-    const int32_t position = storedPosition(horizontal ? QStringLiteral("Top") : QStringLiteral("Left"));
-    RepositionItems();
+}
+
+int32_t frmMain::storedPosition() const
+{
+    return storedWholeNumber(mMain::IsHorizontal() ? QStringLiteral("Top") : QStringLiteral("Left"));
+}
+
+void frmMain::parkAt(int32_t position)
+{
     mPosition = position;
     mPositionKnown = true;
     setBackground();
-    if (horizontal)
+    if (mMain::IsHorizontal())
         setTop(position);
     else
         setLeft(position);
     HideDashkeep();
-    WarnFormPosition();
 }
 
 void frmMain::ScreenChanged()
