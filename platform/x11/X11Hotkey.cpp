@@ -154,11 +154,20 @@ private:
         if (!conn)
             return;
         for (auto& [id, grab] : grabs) {
-            ungrab(conn, grab);
-            grab.keycode = keycodeOf(conn, grab.keysym);
+            // Most notices change nothing for the letter: another keyboard
+            // typing, as two keyboards or a key sent by a program do. A grab
+            // let go and taken again there would miss a press that reached
+            // the server in between; a moved one is taken before the old is
+            // let go, for the same reason.
+            Grab moved = grab;
+            moved.keycode = keycodeOf(conn, grab.keysym);
+            if (moved.keycode == grab.keycode)
+                continue;
             // A key another program holds now stays ungrabbed, as at start-up.
-            if (grab.keycode != 0 && !grabAll(conn, grab))
-                grab.keycode = 0;
+            if (moved.keycode != 0 && !grabAll(conn, moved))
+                moved.keycode = 0;
+            ungrab(conn, grab);
+            grab = moved;
         }
     }
 
