@@ -27,7 +27,10 @@
 #include "runtime/Twips.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QThread>
+#include <QWindow>
 
 #include <cstdio>
 
@@ -180,7 +183,23 @@ void frmMain::showParkedGrip()
     Move(left, top);
     MWindow::SetTopMost(this);
     MWindow::SetOwnerWindow(MWindow::GetTrayWindow(), this, true);
-    repaint();
+    platform::syncDisplay();
+    drawOnceExposed();
+}
+
+// Qt draws a window when the display server reports it shown, which the
+// event loop would handle only after the rest of loading. The report is
+// awaited here with the user's input held back; a bar parked wholly off the
+// screen gets none, hence the limit.
+void frmMain::drawOnceExposed()
+{
+    const QWindow* window = windowHandle();
+    const QDeadlineTimer limit(100);
+    while (window && !window->isExposed() && !limit.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (!window->isExposed())
+            QThread::usleep(200);
+    }
     platform::syncDisplay();
 }
 

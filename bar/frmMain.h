@@ -145,6 +145,7 @@ private:
     // Loading, in the order the parked bar needs it.
     void readSettings();
     void showParkedGrip();
+    void drawOnceExposed();
     void buildRow();
     void storePosition();
     void listenForCommands();
