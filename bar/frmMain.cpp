@@ -221,6 +221,8 @@ void frmMain::buildRow()
     Label1.setAutoSize(true);
     placeCaption();
     RepositionItems();
+    // Checked as the bar is laid out and again once it is shown, as every
+    // start always did: a bar left off the screen is offered back twice.
     WarnFormPosition();
     if (mEnded)
         return;

@@ -7,10 +7,9 @@
 #include "platform/files/TempFolder.h"
 #include "platform/files/WholeWrite.h"
 
-#include <algorithm>
-
 #include <QDeadlineTimer>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <poll.h>
@@ -24,10 +23,6 @@ namespace {
 
 // How long a command waits for the bar to take it.
 constexpr int AnswerMilliseconds = 2000;
-
-}  // namespace
-
-namespace {
 
 bool allDigits(QStringView text)
 {
