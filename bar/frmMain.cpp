@@ -220,6 +220,7 @@ void frmMain::buildRow()
     Label1.setLabelFont(pointFont(QStringLiteral("Arial"), 9, true));
     Label1.setAutoSize(true);
     placeCaption();
+    holdStoredPictures();
     RepositionItems();
     // Checked as the bar is laid out and again once it is shown, as every
     // start always did: a bar left off the screen is offered back twice.

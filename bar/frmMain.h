@@ -121,6 +121,7 @@ protected:
     bool holdsGroups() const override { return true; }
     QString rowFullMessage() const override;
     QString storedIconSource(const QString& item) const override;
+    void drawStoredPicture(int index) override;
     bool takesKeys() const override { return isShown(); }
     bool tipsBelongToBar() const override { return true; }
     QWidget* titleControl() override { return &Label1; }

@@ -10,10 +10,18 @@
 #include "core/mMain.h"
 #include "core/Stringbas.h"
 
+#include <algorithm>
+#include <iterator>
+
 using namespace rt;
 
 namespace {
+
 const QString kItems = QStringLiteral("Items");
+// The built-in buttons' tags, by their pictures' records in the icon library;
+// "exec" is the mode button in Edit Mode.
+const char* const kBuiltInTags[] = {"edit", "prop", "help", "exec"};
+
 }  // namespace
 
 QString frmMain::storedIconSource(const QString& item) const
@@ -34,15 +42,27 @@ void frmMain::getAllItems()
 
 void frmMain::getSysItems()
 {
-    static const char* const tags[3] = {"edit", "prop", "help"};
     for (int k = 1; k <= 3; ++k) {
         const int index = mMain::ItemCount + k;
-        Image& button = loadButton(index);
-        button.Tag = QLatin1String(tags[k - 1]);
-        setLibraryIcon(index, int16_t(k - 1));
+        loadButton(index).Tag = QLatin1String(kBuiltInTags[k - 1]);
+        if (!picturesHeld())
+            drawStoredPicture(index);
         placeButton(index);
     }
     mMain::ItemCount += 3;
+}
+
+void frmMain::drawStoredPicture(int index)
+{
+    const QString& tag = ItemImg[index].Tag;
+    const auto* const builtIn = std::find_if(std::begin(kBuiltInTags), std::end(kBuiltInTags),
+                                             [&tag](const char* name) { return tag == QLatin1String(name); });
+    // The built-in buttons end the row; an item stored under one of their
+    // tags is still an item.
+    if (index > mMain::ItemCount - 3 && builtIn != std::end(kBuiltInTags))
+        setLibraryIcon(index, int16_t(builtIn - std::begin(kBuiltInTags)));
+    else
+        ItemRowForm::drawStoredPicture(index);
 }
 
 QString frmMain::rowFullMessage() const

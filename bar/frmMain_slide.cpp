@@ -55,6 +55,7 @@ void frmMain::HideDashkeep()
 
 void frmMain::ShowDashkeep()
 {
+    drawStoredPictures();
     const bool horizontal = mMain::IsHorizontal();
     const int32_t along = horizontal ? Left() : Top();
     if (along == 0)

@@ -90,6 +90,14 @@ public:
     // no-space message, and it and the rest are kept to be stored again
     // after the shown ones. Returns the number of buttons built.
     int loadStoredRow(const QString& section, int lastIndex);
+    // Until the row is first seen, stored items can load without their
+    // pictures: a parked bar shows none, and building them is most of what
+    // its pictures cost (the icon theme, the MIME data, the image readers).
+    void holdStoredPictures() { mPicturesHeld = true; }
+    bool picturesHeld() const { return mPicturesHeld; }
+    // Builds every picture held back, and from then on builds them as the
+    // stored items load.
+    void drawStoredPictures();
     // Writes buttons 0 to rowEnd (the last user item) and the items kept
     // aside to a section, and deletes the values after them; returns the
     // index after the last value written.
@@ -173,6 +181,9 @@ protected:
     virtual QString rowFullMessage() const = 0;
     // The icon source of a stored item.
     virtual QString storedIconSource(const QString& item) const;
+    // Builds a stored item's picture, or the placeholder when its icon cannot
+    // be had now.
+    virtual void drawStoredPicture(int index);
     // After an item was added or removed (the group window fits its length).
     virtual void rowLengthChanged() {}
     // Whether the window takes keys now (besides Exec Mode and no press).
@@ -242,4 +253,5 @@ private:
     rt::Control* mLastTarget = nullptr;
     QStringList mItemsBeyondCapacity;
     bool mAnnouncementDue = false;
+    bool mPicturesHeld = false;
 };

@@ -43,16 +43,37 @@ int ItemRowForm::loadStoredRow(const QString& section, int lastIndex)
             }
             break;
         }
-        Image& button = loadButton(n);
-        button.Tag = item;
-        // An item whose icon cannot be had now (an unmounted disk, say) keeps
-        // its place with a placeholder rather than vanishing from the list.
-        if (!SetItemIcon(n, storedIconSource(item)))
-            button.setPicture(ItemPicture::placeholder(devicePixelRatioF()));
+        loadButton(n).Tag = item;
+        if (mPicturesHeld)
+            noteItemsChanged();
+        else
+            drawStoredPicture(n);
         placeButton(n);
         ++n;
     }
     return n;
+}
+
+void ItemRowForm::drawStoredPicture(int index)
+{
+    // An item whose icon cannot be had now (an unmounted disk, say) keeps
+    // its place with a placeholder rather than vanishing from the list.
+    if (!SetItemIcon(index, storedIconSource(ItemImg[index].Tag)))
+        ItemImg[index].setPicture(ItemPicture::placeholder(devicePixelRatioF()));
+}
+
+void ItemRowForm::drawStoredPictures()
+{
+    if (!mPicturesHeld)
+        return;
+    mPicturesHeld = false;
+    // A button still without a picture is one held back: every other has
+    // one, its own or the placeholder. Moves inside the row carry a missing
+    // picture along with its tag.
+    ItemImg.forEach([this](int index, Image& button) {
+        if (button.Picture().isNull() && !button.Tag.isEmpty())
+            drawStoredPicture(index);
+    });
 }
 
 int ItemRowForm::storeRow(const QString& section, int rowEnd)

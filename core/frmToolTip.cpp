@@ -38,9 +38,15 @@ frmToolTip::~frmToolTip()
         mMain::ToolTipForm = nullptr;
 }
 
-void frmToolTip::Form_Load()
+void frmToolTip::Form_Load() { Hide(); }
+
+// Chosen for the first tip rather than at loading: listing the installed
+// families reads every font the system has.
+void frmToolTip::chooseFont()
 {
-    Hide();
+    if (mFontChosen)
+        return;
+    mFontChosen = true;
     // The first of these families the system has, the program's own dialog
     // faces included; fontconfig substitutes a look-alike for each when none
     // is installed by that name.
@@ -69,6 +75,7 @@ constexpr qsizetype LongestTipShown = 2000;
 
 void frmToolTip::setTipText(const QString& text)
 {
+    chooseFont();
     lblToolTip.setAutoSize(true);
     lblToolTip.setCaption(text.size() > LongestTipShown ? text.left(LongestTipShown) + QChar(0x2026) : text);
     Move(Left(), Top(), lblToolTip.Width() + LabelMarginWidth, lblToolTip.Height() + LabelMarginHeight);

@@ -34,6 +34,9 @@ protected:
     void Form_MouseMove(int Button, int Shift, float X, float Y) override;
 
 private:
+    void chooseFont();
     void lblToolTip_MouseMove(int Button, int Shift, float X, float Y);
     void Timer1_Timer();
+
+    bool mFontChosen = false;
 };

@@ -66,6 +66,15 @@ protected:
         return *bar;
     }
 
+    // Slides the bar in at once, as the pointer at the grip would.
+    void showBar()
+    {
+        const int16_t speed = mMain::Speed;
+        mMain::Speed = 30000;
+        bar->ShowDashkeep();
+        mMain::Speed = speed;
+    }
+
     QString tagOf(int index) { return bar->ItemImg[index].Tag; }
 
     FakePlatform fake;

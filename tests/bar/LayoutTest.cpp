@@ -54,6 +54,7 @@ TEST_F(Layout, ButtonsSitAlongTheStripInIndexOrder)
     }
     // A string without "|" is its own target; the tag is kept as stored.
     EXPECT_EQ(tagOf(0), QStringLiteral("/bin/sh"));
+    showBar();
     EXPECT_FALSE(b.ItemImg[0].Picture().isNull());
 }
 
@@ -161,6 +162,7 @@ TEST_F(Layout, AnItemWhoseIconCannotBeHadKeepsItsPlace)
     frmMain& b = load();
     EXPECT_EQ(mMain::ItemCount, 4);
     EXPECT_EQ(tagOf(0), QStringLiteral("/media/offline/tool|Offline tool"));
+    showBar();
     EXPECT_FALSE(b.ItemImg[0].Picture().isNull());
     b.Unload();
     EXPECT_EQ(stored(QStringLiteral("Items"), QStringLiteral("0")), QStringLiteral("/media/offline/tool|Offline tool"));

@@ -77,6 +77,7 @@ TEST_F(Look, ASeparatorIsAGrooveOfOneDarkerAndOneLighterColumn)
 {
     storeItems({QStringLiteral("sep")});
     frmMain& b = load();
+    showBar();
     const QImage shot = b.grab().toImage();
     const QRect item = b.ItemImg[0].geometry();
     const QRgb face = rt::oleColor(rt::vbButtonFace).rgb();

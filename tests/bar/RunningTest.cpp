@@ -38,14 +38,6 @@ protected:
         recording->Load();
         return *recording;
     }
-    void showBar()
-    {
-        const int16_t speed = mMain::Speed;
-        mMain::Speed = 30000;
-        bar->ShowDashkeep();
-        mMain::Speed = speed;
-        ASSERT_EQ(bar->Left(), 0);
-    }
     QWidget* button(int index) { return &bar->ItemImg[index]; }
     void click(int index, Qt::KeyboardModifiers modifiers = {})
     {

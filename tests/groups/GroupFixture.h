@@ -68,14 +68,6 @@ protected:
         }
     }
 
-    void showBar()
-    {
-        const int16_t speed = mMain::Speed;
-        mMain::Speed = 30000;
-        bar->ShowDashkeep();
-        mMain::Speed = speed;
-    }
-
     void click(QWidget* widget, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers modifiers = {},
                QPoint at = QPoint(5, 5))
     {

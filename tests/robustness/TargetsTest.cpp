@@ -29,17 +29,14 @@ TEST_F(Targets, AFolderMissingAtStartKeepsItsPlaceAndRunsOnceItIsBack)
     ASSERT_FALSE(b.Ended());
     EXPECT_EQ(mMain::ItemCount, 5);
     EXPECT_EQ(tagOf(1), item);
+    // Shown, then clicked as a user would, Shift keeping the bar out.
+    mMain::EditMode = false;
+    showBar();
     const QImage placeholder = ItemPicture::placeholder(b.devicePixelRatioF()).toImage();
     EXPECT_EQ(b.ItemImg[1].Picture().toImage(), placeholder);
     EXPECT_EQ(tagOf(2), QStringLiteral("sep"));
 
     ASSERT_TRUE(QDir().mkpath(folder));
-    // Shown, then clicked as a user would, Shift keeping the bar out.
-    mMain::EditMode = false;
-    const int16_t speed = mMain::Speed;
-    mMain::Speed = 30000;
-    b.ShowDashkeep();
-    mMain::Speed = speed;
     QTest::mouseClick(&b.ItemImg[1], Qt::LeftButton, Qt::ShiftModifier, QPoint(5, 5));
     EXPECT_EQ(fake.opened, QStringList{folder});
 
