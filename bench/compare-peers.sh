@@ -8,7 +8,8 @@
 # least Qt Widgets program (the yardstick for start-up and memory), each
 # measured in the same run by the shared dock benchmark on a private Xvfb +
 # openbox; then the bar's own figures that the dock benchmark cannot take
-# (wake-ups while shown, building item pictures, when it answers).
+# (wake-ups while shown, building item pictures, when it answers, memory
+# once it has been seen).
 # Prints every figure and the ratios against the goals.
 # Usage: bench/compare-peers.sh [build-dir]     RUNS=5 by default
 set -euo pipefail
@@ -48,6 +49,8 @@ echo "== Kestrel 98 shown with the pointer away"
 bash "$source_dir/bench/slide_and_idle.sh" "$build_dir" | tee "$work/slide.txt"
 echo "== Kestrel 98 ready"
 bash "$source_dir/bench/ready.sh" "$build_dir" | tee "$work/ready.txt"
+echo "== Kestrel 98 memory after its first slide-in"
+bash "$source_dir/bench/memory_after_slide.sh" "$build_dir" | tee "$work/after-slide.txt"
 echo "== building 30 item pictures"
 "$pictures" --benchmark_filter=FirstTime --benchmark_format=json >"$work/pictures.json"
 
@@ -91,6 +94,8 @@ row('PSS, 30 items, vs Plank', f"{pss['kestrel']:.1f} / {pss['plank']:.1f} MiB"
     f" = {pss['kestrel'] / pss['plank']:.2f}x", '<= 0.5x', pss['kestrel'] <= 0.5 * pss['plank'])
 row('PSS, 30 items, vs bare Qt window', f"{pss['kestrel']:.1f} / {pss['bare-qt']:.1f} MiB"
     f" = {pss['kestrel'] / pss['bare-qt']:.2f}x", '<= 1.15x', pss['kestrel'] <= 1.15 * pss['bare-qt'])
+after_slide = float(re.search(r'after it ([0-9.]+) MiB', open(f'{work}/after-slide.txt').read()).group(1))
+print(f"{'PSS, 30 items, after the first slide-in':<40}{after_slide:.1f} MiB (parked again; one run)")
 for key, what in (('rss', 'RSS'), ('uss', 'USS (private)')):
     figures = memory[key]
     print(f"{what + ', 30 items, vs bare Qt window':<40}{figures['kestrel']:.1f} / {figures['bare-qt']:.1f} MiB"
