@@ -5,7 +5,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Kestrel 98 beside another dock (Plank, auto-hiding, 30 launchers) and the
-# least Qt Widgets program (the yardstick for start-up and memory), each
+# least Qt Widgets program (the yardstick for start-up and memory; also with
+# one line of text, the least a program that draws text can be), each
 # measured in the same run by the shared dock benchmark on a private Xvfb +
 # openbox; then the bar's own figures that the dock benchmark cannot take
 # (wake-ups while shown, building item pictures, when it answers, memory
@@ -44,6 +45,7 @@ measure() {
 measure kestrel -H "$work/kestrel-home" -- "$kestrel"
 measure plank -H "$work/plank-home" -S "$plank_autohide" -- plank
 measure bare-qt -- "$bare"
+measure bare-qt-text -- "$bare" --caption
 
 echo "== Kestrel 98 shown with the pointer away"
 bash "$source_dir/bench/slide_and_idle.sh" "$build_dir" | tee "$work/slide.txt"
@@ -65,7 +67,7 @@ def median(name, key):
     values = [float(row[column]) for row in rows if row[column] not in ('', 'None')]
     return statistics.median(values)
 
-names = ('kestrel', 'plank', 'bare-qt')
+names = ('kestrel', 'plank', 'bare-qt', 'bare-qt-text')
 startup = {n: median(n, 'startup_ms') for n in names}
 memory = {key: {n: median(n, f'{key}_kb') / 1024 for n in names} for key in ('pss', 'rss', 'uss')}
 pss = memory['pss']
@@ -96,6 +98,8 @@ row('PSS, 30 items, vs bare Qt window', f"{pss['kestrel']:.1f} / {pss['bare-qt']
     f" = {pss['kestrel'] / pss['bare-qt']:.2f}x", '<= 1.15x', pss['kestrel'] <= 1.15 * pss['bare-qt'])
 after_slide = float(re.search(r'after it ([0-9.]+) MiB', open(f'{work}/after-slide.txt').read()).group(1))
 print(f"{'PSS, 30 items, after the first slide-in':<40}{after_slide:.1f} MiB (parked again; one run)")
+print(f"{'PSS, 30 items, vs bare window with text':<40}{pss['kestrel']:.1f} / {pss['bare-qt-text']:.1f} MiB"
+      f" = {pss['kestrel'] / pss['bare-qt-text']:.2f}x (start-up {startup['bare-qt-text']:.0f} ms)")
 for key, what in (('rss', 'RSS'), ('uss', 'USS (private)')):
     figures = memory[key]
     print(f"{what + ', 30 items, vs bare Qt window':<40}{figures['kestrel']:.1f} / {figures['bare-qt']:.1f} MiB"
