@@ -45,8 +45,7 @@ void frmMain::getSysItems()
     for (int k = 1; k <= 3; ++k) {
         const int index = mMain::ItemCount + k;
         loadButton(index).Tag = QLatin1String(kBuiltInTags[k - 1]);
-        if (!picturesHeld())
-            drawStoredPicture(index);
+        pictureStoredItem(index);
         placeButton(index);
     }
     mMain::ItemCount += 3;

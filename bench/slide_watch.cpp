@@ -3,8 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Watches one window's moves on the X server and prints how long the window
-// took from its first move to the move that sets its left edge to 0, and how
-// many moves that was: the slide as the X server saw it.
+// took from its first move to the move that sets its left edge to 0, how many
+// moves that was, and how long after it was ready to watch the first move
+// came: the slide as the X server saw it.
 // Usage: slide_watch WINDOW-ID (prints "ready" once it is watching).
 
 #include <xcb/xcb.h>
@@ -30,10 +31,11 @@ int main(int argc, char** argv)
     xcb_change_window_attributes(connection, window, XCB_CW_EVENT_MASK, &mask);
     // Once the server has answered a request sent after it, the mask is in force.
     std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point ready = Clock::now();
     std::printf("ready\n");
     std::fflush(stdout);
 
-    using Clock = std::chrono::steady_clock;
     Clock::time_point first;
     int moves = 0;
     while (xcb_generic_event_t* event = xcb_wait_for_event(connection)) {
@@ -47,8 +49,9 @@ int main(int argc, char** argv)
         if (moves++ == 0)
             first = now;
         if (moved->x == 0) {
-            const double ms = std::chrono::duration<double, std::milli>(now - first).count();
-            std::printf("%.1f ms %d moves\n", ms, moves);
+            using Ms = std::chrono::duration<double, std::milli>;
+            std::printf("%.1f ms %d moves, the first %.1f ms after ready\n", Ms(now - first).count(), moves,
+                        Ms(first - ready).count());
             break;
         }
     }

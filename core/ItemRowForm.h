@@ -94,7 +94,9 @@ public:
     // pictures: a parked bar shows none, and building them is most of what
     // its pictures cost (the icon theme, the MIME data, the image readers).
     void holdStoredPictures() { mPicturesHeld = true; }
-    bool picturesHeld() const { return mPicturesHeld; }
+    // The picture of a stored item's button (its tag set): built now, or
+    // none while pictures are held.
+    void pictureStoredItem(int index);
     // Builds every picture held back, and from then on builds them as the
     // stored items load.
     void drawStoredPictures();

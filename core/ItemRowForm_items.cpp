@@ -44,10 +44,7 @@ int ItemRowForm::loadStoredRow(const QString& section, int lastIndex)
             break;
         }
         loadButton(n).Tag = item;
-        if (mPicturesHeld)
-            noteItemsChanged();
-        else
-            drawStoredPicture(n);
+        pictureStoredItem(n);
         placeButton(n);
         ++n;
     }
@@ -60,6 +57,14 @@ void ItemRowForm::drawStoredPicture(int index)
     // its place with a placeholder rather than vanishing from the list.
     if (!SetItemIcon(index, storedIconSource(ItemImg[index].Tag)))
         ItemImg[index].setPicture(ItemPicture::placeholder(devicePixelRatioF()));
+}
+
+void ItemRowForm::pictureStoredItem(int index)
+{
+    if (mPicturesHeld)
+        ItemImg[index].setPicture(QPixmap());  // a reused button's is another item's
+    else
+        drawStoredPicture(index);
 }
 
 void ItemRowForm::drawStoredPictures()
