@@ -18,9 +18,8 @@ using namespace rt;
 namespace {
 
 const QString kItems = QStringLiteral("Items");
-// The built-in buttons' tags, by their pictures' records in the icon library;
-// "exec" is the mode button in Edit Mode.
-const char* const kBuiltInTags[] = {"edit", "prop", "help", "exec"};
+// The built-in buttons' tags, by their pictures' records in the icon library.
+const char* const kBuiltInTags[] = {"edit", "prop", "help"};
 
 }  // namespace
 
